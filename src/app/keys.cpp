@@ -1,0 +1,130 @@
+#include "app/keys.h"
+
+#include <algorithm>
+#include <string>
+
+#include "app/startup.h"
+#include "parser/object_services.h"
+#include "text/utf8.h"
+
+namespace vortila {
+
+namespace {
+
+// The introduction's pictures advance with the pages the player turns, and the last page
+// after the victory shows the final picture.
+struct SlideshowStep {
+  int clock;
+  int nextClock;
+  std::string_view picture;
+};
+
+constexpr SlideshowStep kSlideshow[] = {
+    {0, 1, "002.pkd"}, {1, 2, "003.pkd"}, {2, 3, "004.pkd"},       {3, 4, "005.pkd"},
+    {4, 5, "006.pkd"}, {5, 6, "007.pkd"}, {2001, 2002, "017.pkd"},
+};
+
+void AdvanceSlideshow(Game& game) {
+  World& world = game.world;
+  const auto step = std::find_if(std::begin(kSlideshow), std::end(kSlideshow),
+                                 [&](const SlideshowStep& s) { return s.clock == world.StoryClock; });
+  if (step == std::end(kSlideshow)) return;
+  world.StoryClock = step->nextClock;
+  game.window.ShowImmagine(step->picture);
+  // The first page turned after a restart is where the new game takes over.
+  if (step->clock == 0) world.GameOverState = 0;
+  // The last page of the introduction hands the inventory label to the game.
+  if (step->nextClock == 6) UpdateInventory(world, game.window);
+}
+
+void ContinuePage(Game& game) {
+  game.screen.LinesShown = 0;
+  game.window.SetTextInput("");
+  AdvanceSlideshow(game);
+  // A copy: printing empties HeldText and may fill it again with what still does not fit.
+  const std::string held = game.screen.HeldText;
+  PrintText(game.screen, held);
+}
+
+void RememberCommand(Game& game, std::string line) {
+  auto& history = game.CommandHistory;
+  std::move_backward(history.begin() + 1, history.end() - 1, history.end());
+  history[1] = std::move(line);
+  game.HistoryIndex = 1;
+}
+
+bool GameIsRunning(int gameOverState) { return gameOverState <= 0 || gameOverState >= 1000; }
+
+// Once the game has ended only two answers are accepted.
+void AnswerAfterEnding(Game& game) {
+  game.screen.LinesShown = 0;
+  const std::string answer = ToUpperItalian(game.world.InputLine);
+  if (answer == "FINIRE") {
+    // Leaving on this answer keeps the settings file as it was.
+    game.ended = true;
+    game.screen.transcript.close();
+    game.window.EndProgram("");
+    return;
+  }
+  if (answer == "CARICARE") PrintText(game.screen, "Nun se po'.");
+  if (answer == "RICOMINCIARE") {
+    StartGame(game);
+  } else {
+    PrintText(game.screen, "Puoi soltanto RICOMINCIARE o FINIRE.");
+    game.window.SetTextInput("");
+  }
+}
+
+void EnterCommand(Game& game, std::string line) {
+  World& world = game.world;
+  Screen& screen = game.screen;
+  world.InputLine = std::move(line);
+  PrintText(screen, "^ > " + ToUpperItalian(world.InputLine));
+  world.InputLine = ToLowerItalian(world.InputLine);
+  RememberCommand(game, world.InputLine);
+  world.InputLine = std::string(TrimBlanks(world.InputLine));
+
+  // While the game runs, the parser and the rules take the command from here; until they
+  // are part of the game, a command is only echoed and remembered.
+  if (!GameIsRunning(world.GameOverState)) {
+    AnswerAfterEnding(game);
+    if (game.ended) return;
+  }
+  if (world.GameOverState == 1000) world.GameOverState = 0;
+  if (screen.LinesShown >= kPageSize) game.window.SetTextInput(kPagePrompt);
+  if (world.GameOverState == 0 && screen.LinesShown < kPageSize) {
+    game.window.SetTextInput("");
+    screen.LinesShown = 0;
+  }
+}
+
+}  // namespace
+
+void KeyDown(Game& game, int keyCode) {
+  if (game.ended) return;
+  auto& history = game.CommandHistory;
+  if (keyCode == kUpKey && game.HistoryIndex < kHistorySize &&
+      !history[game.HistoryIndex].empty()) {
+    game.window.SetTextInput(history[game.HistoryIndex]);
+    ++game.HistoryIndex;
+  }
+  if (keyCode == kDownKey && game.HistoryIndex >= 2) {
+    --game.HistoryIndex;
+    game.window.SetTextInput(history[game.HistoryIndex]);
+  }
+  if (keyCode != kUpKey && keyCode != kDownKey && keyCode != kEndKey) game.HistoryIndex = 1;
+}
+
+void KeyPress(Game& game, int charCode) {
+  if (game.ended || charCode != kEnterKey) return;
+  std::string box = CleanCommandText(game.window.TextInput());
+  if (box.empty()) return;
+  if (game.screen.HeldText.empty()) game.screen.LinesShown = 0;
+  if (game.screen.LinesShown >= 1) {
+    ContinuePage(game);
+  } else {
+    EnterCommand(game, std::move(box));
+  }
+}
+
+}  // namespace vortila

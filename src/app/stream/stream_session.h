@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "app/game.h"
+#include "screen/window.h"
+
+// The game as a plain text stream: each input line is one press of Enter, and every line
+// the screen shows is written once, in its final form, when it scrolls up from the bottom
+// row or when the key event ends with it still unwritten. Pictures appear as
+// "[immagine NNN.pkd]" lines, and a held page as a "(premi INVIO)" line.
+namespace vortila {
+
+class StreamSession final : public Window {
+ public:
+  StreamSession(std::ostream& out, std::filesystem::path folder);
+
+  // Starts the game. Throws StartupError.
+  void Start();
+  // One line of input: a non-empty line replaces the command box, then Enter is pressed.
+  void Enter(std::string_view inputLine);
+  // The end of input, which closes the window.
+  void Close();
+
+  bool Ended() const { return ended_; }
+  // Empty, or what went wrong as the program ended.
+  const std::string& Problem() const { return problem_; }
+  const Game& game() const { return game_; }
+
+  void ScrollTextlines() override;
+  void SetTextline(int row, std::string_view text) override;
+  std::string TextInput() const override { return commandBox_; }
+  void SetTextInput(std::string_view text) override { commandBox_ = text; }
+  void SetInventarietto(std::string_view) override {}
+  void ShowImmagine(std::string_view fileName) override;
+  void ShowOutput() override {}
+  WindowSettings CurrentSettings() const override { return settings_; }
+  void ApplySettings(WindowSettings settings) override { settings_ = settings; }
+  void EndProgram(std::string_view problem) override;
+
+ private:
+  void FinishKeyEvent();
+  void WriteLine(std::string_view line);
+
+  std::ostream& out_;
+  std::array<std::string, 25> rows_;
+  bool bottomWritten_ = true;
+  std::string commandBox_;
+  // A text stream has no geometry: the values of iniziale.ini are kept and written back.
+  WindowSettings settings_{kDefaultWindowSettings};
+  bool ended_ = false;
+  std::string problem_;
+  Game game_;
+};
+
+}  // namespace vortila

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+#include "screen/window.h"
+
+// The 25-line text screen. It scrolls upward like a teletype: the newest line is always the
+// bottom one. Text is wrapped at 64 characters and broken at "^" marks; once a page is
+// full, the rest is held back until the player presses Enter. The rows are kept here as
+// data, and every change is passed on to the window.
+namespace vortila {
+
+inline constexpr int kScreenRows = 25;
+inline constexpr int kBottomRow = kScreenRows - 1;
+// A line pushed when LinesShown, already counting it, reaches this is held, not shown.
+inline constexpr int kPageSize = 24;
+inline constexpr std::size_t kWrapWidth = 64;
+inline constexpr std::string_view kPagePrompt = "(premi INVIO)";
+inline constexpr std::string_view kTranscriptFileName = "Debug.txt";
+
+struct Screen {
+  Screen(Window& window, std::filesystem::path folder)
+      : window(window), folder(std::move(folder)) {}
+
+  Window& window;
+  // Where Debug.txt is written: the game's folder.
+  std::filesystem::path folder;
+
+  std::array<std::string, kScreenRows> Textlines;
+  int LinesShown = 0;
+  std::string HeldText;
+  // False only between an open print and the next line pushed: the bottom line is then
+  // continued, not scrolled.
+  bool LineComplete = false;
+  bool TranscriptOn = false;
+  std::ofstream transcript;
+};
+
+// Prints `text` with wrapping and paging; "^" and a carriage return break the line.
+void PrintText(Screen& screen, std::string_view text);
+// Prints `text` and leaves its last line open, so that the next print continues it and the
+// screen line is counted once.
+void PrintOpen(Screen& screen, std::string_view text);
+// Puts one finished line on the screen, or into HeldText when the page is full.
+void PushLine(Screen& screen, std::string_view line);
+// Starts or stops copying the lines that scroll up into Debug.txt.
+void ToggleTranscript(Screen& screen);
+
+}  // namespace vortila

@@ -1,0 +1,124 @@
+#include "text/utf8.h"
+
+namespace vortila {
+
+namespace {
+
+bool IsContinuationByte(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// Length of the sequence a lead byte announces, or 0 for a byte that cannot lead one.
+int SequenceLength(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if (lead >= 0xC2 && lead <= 0xDF) return 2;
+  if (lead >= 0xE0 && lead <= 0xEF) return 3;
+  if (lead >= 0xF0 && lead <= 0xF4) return 4;
+  return 0;
+}
+
+bool IsControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
+
+template <typename Map>
+std::string MapCodePoints(std::string_view text, Map map) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t pos = 0;
+  while (pos < text.size()) AppendUtf8(out, map(NextCodePoint(text, pos)));
+  return out;
+}
+
+}  // namespace
+
+char32_t NextCodePoint(std::string_view text, std::size_t& pos) {
+  const auto lead = static_cast<unsigned char>(text[pos]);
+  const int length = SequenceLength(lead);
+  if (length == 1) {
+    ++pos;
+    return lead;
+  }
+  if (length == 0 || pos + length > text.size()) {
+    ++pos;
+    return kReplacementCharacter;
+  }
+  char32_t value = lead & (0xFF >> (length + 1));
+  for (int i = 1; i < length; ++i) {
+    const auto byte = static_cast<unsigned char>(text[pos + i]);
+    if (!IsContinuationByte(byte)) {
+      ++pos;
+      return kReplacementCharacter;
+    }
+    value = (value << 6) | (byte & 0x3F);
+  }
+  // Overlong forms, surrogates and values past U+10FFFF are not well-formed.
+  const bool overlong = (length == 3 && value < 0x800) || (length == 4 && value < 0x10000);
+  if (overlong || (value >= 0xD800 && value <= 0xDFFF) || value > 0x10FFFF) {
+    ++pos;
+    return kReplacementCharacter;
+  }
+  pos += length;
+  return value;
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+std::string RepairUtf8(std::string_view text) {
+  return MapCodePoints(text, [](char32_t c) { return c; });
+}
+
+std::string CleanCommandText(std::string_view text) {
+  return MapCodePoints(text, [](char32_t c) { return IsControl(c) ? U' ' : c; });
+}
+
+std::size_t CountCodePoints(std::string_view text) {
+  std::size_t count = 0;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    NextCodePoint(text, pos);
+    ++count;
+  }
+  return count;
+}
+
+// In Latin-1 the capitals U+00C0..U+00DE sit exactly 0x20 below their small letters, with
+// the multiplication and division signs in the gap; ÿ's capital lives elsewhere.
+char32_t ToUpperCodePoint(char32_t c) {
+  if (c >= U'a' && c <= U'z') return c - 0x20;
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
+  if (c == 0xFF) return 0x178;
+  return c;
+}
+
+char32_t ToLowerCodePoint(char32_t c) {
+  if (c >= U'A' && c <= U'Z') return c + 0x20;
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;
+  if (c == 0x178) return 0xFF;
+  return c;
+}
+
+std::string ToUpperItalian(std::string_view text) { return MapCodePoints(text, ToUpperCodePoint); }
+
+std::string ToLowerItalian(std::string_view text) { return MapCodePoints(text, ToLowerCodePoint); }
+
+std::string_view TrimBlanks(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(' ');
+  return text.substr(first, last - first + 1);
+}
+
+}  // namespace vortila

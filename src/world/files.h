@@ -1,0 +1,25 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace vortila {
+
+// A problem that stops the game from starting: the message names the file and the place,
+// in the player's language, and is told once by the front end.
+struct StartupError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// The whole contents of a regular file, or nothing when it is missing or cannot be read.
+std::optional<std::string> ReadTextFile(const std::filesystem::path& path);
+
+// Writes `contents` to a temporary file beside `path` and renames it over `path` only when
+// it is complete, so a failed write never leaves a half-written or emptied file behind.
+// Returns false (and leaves `path` as it was) when anything fails.
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view contents);
+
+}  // namespace vortila

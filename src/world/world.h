@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+// The whole world of one game: the object table, the verb table and the story variables.
+// Tables are parallel arrays indexed by slot; slot 0 is never loaded and stays empty, so a
+// slot number of 0 ("none") always reads as an empty object or verb.
+namespace vortila {
+
+inline constexpr int kObjectSlots = 50;
+inline constexpr int kVerbSlots = 200;
+
+// The Id of the player, who is always slot 1; as a location it means "carried".
+inline constexpr std::string_view kPlayerId = "stesso";
+
+struct ObjectTable {
+  template <typename T>
+  using Column = std::array<T, kObjectSlots + 1>;
+
+  Column<std::string> ObjectId;
+  Column<std::string> ObjectTitle;
+  Column<std::string> ObjectNouns;
+  Column<std::string> ObjectLocation;
+  Column<std::string> ObjectFlags;
+  Column<std::string> ObjectDescription;
+};
+
+struct VerbTable {
+  template <typename T>
+  using Column = std::array<T, kVerbSlots + 1>;
+
+  Column<int> VerbCode{};
+  Column<std::string> VerbWords;
+  Column<std::string> VerbPatterns;
+};
+
+struct World {
+  ObjectTable objects;
+  VerbTable verbs;
+
+  int CurrentRoom = 0;
+  int StoryClock = 0;
+  int GameOverState = 0;
+  int WheelPosition = 0;
+  std::string InputLine;
+};
+
+// The slot of the object whose Id is exactly `id`, or 0 when there is none. Every slot is
+// compared and the highest match wins, so a duplicated Id resolves to its last record; an
+// empty `id` matches the empty slots a short data file leaves behind.
+int FindObjectSlot(const ObjectTable& objects, std::string_view id);
+
+}  // namespace vortila
