@@ -1,1 +1,161 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <string>
+
+#include "test_support.h"
+#include "world/data_files.h"
+#include "world/files.h"
+
+namespace vortila {
+namespace {
+
+using ::testing::HasSubstr;
+
+constexpr std::string_view kPlayerAndRoom =
+    "stesso,buio,\"te stesso\",\"me\",\"%R\",\"Sei tu.\"\r\n"
+    "buio,locazione,\"Nel buio\",\"buio\",\"%I[008.pkd]\",\"Buio.\"\r\n";
+
+std::string StartupMessage(auto&& load) {
+  try {
+    load();
+  } catch (const StartupError& error) {
+    return error.what();
+  }
+  return "(no error)";
+}
+
+TEST(LoadVerbs, PadsWordsAndGivesEmptyPatternsTheirDefault) {
+  VerbTable verbs;
+  ReadVerbs(verbs, "1,fine esci,\r\n2,,%v %o\r\n", "010.pkd");
+  EXPECT_EQ(verbs.VerbCode[1], 1);
+  EXPECT_EQ(verbs.VerbWords[1], " fine esci ");
+  EXPECT_EQ(verbs.VerbPatterns[1], "%%");
+  EXPECT_EQ(verbs.VerbWords[2], "  ");
+  EXPECT_EQ(verbs.VerbPatterns[2], "%v %o");
+  EXPECT_EQ(verbs.VerbCode[3], 0);
+}
+
+TEST(LoadVerbs, RefusesACodeThatIsNotASlotNumber) {
+  for (std::string_view bad : {"x,a,b\n", "0,a,b\n", "201,a,b\n", "7abc,a,b\n"}) {
+    VerbTable verbs;
+    EXPECT_THAT(StartupMessage([&] { ReadVerbs(verbs, bad, "010.pkd"); }),
+                HasSubstr("010.pkd, riga 1: il codice del record 1"))
+        << bad;
+  }
+}
+
+TEST(LoadObjects, SkipsCommentsAndEmptyLinesInFrontOfEveryRecord) {
+  ObjectTable objects;
+  ReadObjects(objects,
+              "' il giocatore\r\n\r\n"
+              "stesso,buio,\"te stesso\",\"me\",\"%R\",\"Sei tu.\"\r\n"
+              "' una stanza\r\n' buia\r\n"
+              "buio,locazione,\"Nel buio\",buio oscurità,\"%I[008.pkd]\",\"Buio, buio, buio: c'è poco da vedere.\"\r\n",
+              "000.pkd");
+  EXPECT_EQ(objects.ObjectId[1], "stesso");
+  EXPECT_EQ(objects.ObjectId[2], "buio");
+  EXPECT_EQ(objects.ObjectNouns[1], " me ");
+  EXPECT_EQ(objects.ObjectNouns[2], " buio oscurità ");
+  EXPECT_EQ(objects.ObjectDescription[2], "Buio, buio, buio: c'è poco da vedere.");
+  EXPECT_EQ(objects.ObjectId[3], "");
+}
+
+TEST(LoadObjects, ACommentBetweenItemsIsData) {
+  ObjectTable objects;
+  ReadObjects(objects,
+              "stesso,buio\r\n' non un commento\r\n\"me\",\"%R\",\"Sei tu.\"\r\n"
+              "buio,locazione,\"Nel buio\",\"buio\",\"\",\"Buio.\"\r\n",
+              "000.pkd");
+  EXPECT_EQ(objects.ObjectTitle[1], "' non un commento");
+  EXPECT_EQ(objects.ObjectNouns[1], " me ");
+}
+
+TEST(LoadObjects, AShortFileLeavesTheRestOfTheTableEmpty) {
+  std::string text(kPlayerAndRoom);
+  for (int i = 3; i <= 12; ++i) {
+    text += "cosa" + std::to_string(i) + ",buio,\"una cosa\",\"cosa\",\"\",\"Una cosa.\"\n";
+  }
+  ObjectTable objects;
+  ReadObjects(objects, text, "000.pkd");
+  EXPECT_EQ(objects.ObjectId[12], "cosa12");
+  for (int slot = 13; slot <= kObjectSlots; ++slot) EXPECT_EQ(objects.ObjectId[slot], "");
+}
+
+TEST(LoadObjects, RecordsPastTheLastSlotAreNotRead) {
+  std::string text(kPlayerAndRoom);
+  for (int i = 3; i <= 60; ++i) {
+    text += "cosa" + std::to_string(i) + ",buio,\"t\",\"n\",\"\",\"d\"\n";
+  }
+  ObjectTable objects;
+  ReadObjects(objects, text, "000.pkd");
+  EXPECT_EQ(objects.ObjectId[kObjectSlots], "cosa50");
+}
+
+TEST(LoadObjects, AFileThatRunsOutSaysWhereAndInWhichItem) {
+  ObjectTable objects;
+  const std::string text = std::string(kPlayerAndRoom) + "\r\ntorcia,stesso,\"la torcia\"\r\n";
+  EXPECT_EQ(StartupMessage([&] { ReadObjects(objects, text, "000.pkd"); }),
+            "000.pkd, riga 5: il file finisce dentro il record 3, prima della voce «nomi».");
+}
+
+TEST(LoadObjects, AFileThatEndsInTheCommentsBeforeARecordSaysSo) {
+  ObjectTable objects;
+  const std::string text = std::string(kPlayerAndRoom) + "' ancora un oggetto\r\n";
+  EXPECT_EQ(StartupMessage([&] { ReadObjects(objects, text, "000.pkd"); }),
+            "000.pkd, riga 4: il file finisce nei commenti che precedono il record 3.");
+}
+
+TEST(LoadObjects, AnOpenQuoteIsNamed) {
+  ObjectTable objects;
+  const std::string text = std::string(kPlayerAndRoom) + "torcia,stesso,\"la torcia\r\n\"t\",\"\",\"d\"\n";
+  EXPECT_THAT(StartupMessage([&] { ReadObjects(objects, text, "000.pkd"); }),
+              HasSubstr("000.pkd, riga 3: virgolette non chiuse nel record 3"));
+}
+
+TEST(LoadObjects, ThePlayerComesFirstAndStandsInARoomOfTheFile) {
+  ObjectTable objects;
+  EXPECT_THAT(StartupMessage([&] {
+                ReadObjects(objects, "buio,locazione,\"Nel buio\",\"b\",\"\",\"d\"\n", "000.pkd");
+              }),
+              HasSubstr("il primo record deve essere il giocatore"));
+  ObjectTable lost;
+  EXPECT_THAT(StartupMessage([&] {
+                ReadObjects(lost, "stesso,altrove,\"te\",\"me\",\"\",\"d\"\n", "000.pkd");
+              }),
+              HasSubstr("il giocatore si trova in «altrove»"));
+  ObjectTable empty;
+  EXPECT_THAT(StartupMessage([&] { ReadObjects(empty, "", "000.pkd"); }),
+              HasSubstr("000.pkd"));
+}
+
+TEST(DataFiles, AMissingFileIsNamed) {
+  testing::TempFolder folder;
+  VerbTable verbs;
+  EXPECT_THAT(StartupMessage([&] { LoadVerbs(verbs, folder.path()); }),
+              HasSubstr("010.pkd: il file manca"));
+  std::filesystem::create_directory(folder.path() / "000.pkd");
+  ObjectTable objects;
+  EXPECT_THAT(StartupMessage([&] { LoadObjects(objects, folder.path()); }),
+              HasSubstr("000.pkd: il file manca"));
+}
+
+TEST(DataFiles, TheDeliveredFilesLoad) {
+  VerbTable verbs;
+  ObjectTable objects;
+  LoadVerbs(verbs, VORTILA_DATA_DIR);
+  LoadObjects(objects, VORTILA_DATA_DIR);
+  EXPECT_EQ(objects.ObjectId[1], "stesso");
+  EXPECT_EQ(objects.ObjectId[FindObjectSlot(objects, "buio")], "buio");
+  // Every code in use has its own record in the slot of the same number, whose pattern
+  // the parser consults; the other records with that code are synonyms.
+  for (int slot = 1; slot <= kVerbSlots; ++slot) {
+    const int code = verbs.VerbCode[slot];
+    if (code != 0) {
+      EXPECT_EQ(verbs.VerbCode[code], code) << "slot " << slot;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vortila

@@ -1,1 +1,189 @@
 #include <gtest/gtest.h>
+
+#include "game_fixture.h"
+
+namespace vortila {
+namespace {
+
+using testing::GameTest;
+
+class HistoryTest : public GameTest {
+ protected:
+  void SetUp() override {
+    StartAndPlay();
+    Type("uno");
+    Type("due");
+    Type("tre");
+  }
+};
+
+TEST_F(HistoryTest, UpGoesBackInTimeAndStopsAtTheOldest) {
+  KeyDown(game, kUpKey);
+  EXPECT_EQ(window.commandBox, "tre");
+  KeyDown(game, kUpKey);
+  EXPECT_EQ(window.commandBox, "due");
+  KeyDown(game, kUpKey);
+  EXPECT_EQ(window.commandBox, "uno");
+  KeyDown(game, kUpKey);
+  EXPECT_EQ(window.commandBox, "uno");
+  KeyDown(game, kDownKey);
+  EXPECT_EQ(window.commandBox, "uno");
+  KeyDown(game, kDownKey);
+  EXPECT_EQ(window.commandBox, "due");
+}
+
+TEST_F(HistoryTest, TypingStartsAgainFromTheNewestButEndDoesNot) {
+  KeyDown(game, kUpKey);
+  KeyDown(game, kUpKey);
+  KeyDown(game, kEndKey);
+  KeyDown(game, kUpKey);
+  EXPECT_EQ(window.commandBox, "uno");
+  KeyDown(game, 'A');
+  KeyDown(game, kUpKey);
+  EXPECT_EQ(window.commandBox, "tre");
+}
+
+TEST_F(HistoryTest, KeepsTheLastHundredCommands) {
+  for (int i = 1; i <= 120; ++i) Type("comando " + std::to_string(i));
+  EXPECT_EQ(game.CommandHistory[1], "comando 120");
+  EXPECT_EQ(game.CommandHistory[100], "comando 21");
+}
+
+TEST_F(GameTest, ACommandIsEchoedInCapitalsAndRememberedInSmallLetters) {
+  StartAndPlay();
+  Type("  Prendi la TORCIA  ");
+  EXPECT_EQ(game.screen.Textlines[24], " >   PRENDI LA TORCIA  ");
+  EXPECT_EQ(game.screen.Textlines[23], "");
+  EXPECT_EQ(game.CommandHistory[1], "  prendi la torcia  ");
+  EXPECT_EQ(game.world.InputLine, "prendi la torcia");
+  EXPECT_EQ(window.commandBox, "");
+  EXPECT_EQ(game.screen.LinesShown, 0);
+}
+
+TEST_F(GameTest, AnEmptyBoxIgnoresEnterAndOtherCharactersDoNothing) {
+  StartAndPlay();
+  const auto before = game.screen.Textlines;
+  Type("");
+  window.commandBox = "x";
+  KeyPress(game, 'x');
+  EXPECT_EQ(game.screen.Textlines, before);
+  EXPECT_EQ(window.commandBox, "x");
+}
+
+TEST_F(GameTest, StrangeCommandLinesAreEchoedWhole) {
+  StartAndPlay();
+  Type("apri\xFF\tlo\x1B sportello");
+  EXPECT_EQ(game.screen.Textlines[24], " > APRI\uFFFD LO  SPORTELLO");
+  EXPECT_EQ(game.CommandHistory[1], "apri\uFFFD lo  sportello");
+
+  // A megabyte of words fills the first page and holds the rest; the history keeps it all.
+  std::string huge;
+  for (int i = 0; i < 60000; ++i) huge += "prendi la torcia ";
+  Type(huge);
+  EXPECT_EQ(window.commandBox, kPagePrompt);
+  EXPECT_EQ(game.CommandHistory[1], huge);
+  EXPECT_EQ(game.screen.Textlines[24].rfind("PRENDI LA TORCIA", 0), 0u);
+}
+
+TEST_F(GameTest, ALongReplyIsReadPageByPage) {
+  StartAndPlay();
+  std::string words;
+  for (int i = 0; i < 400; ++i) words += "avanti ";
+  Type(words);
+  int pages = 0;
+  while (window.commandBox == kPagePrompt) {
+    PressEnter();
+    ++pages;
+  }
+  EXPECT_EQ(pages, 1);
+  EXPECT_EQ(game.screen.HeldText, "");
+  EXPECT_EQ(window.commandBox, "");
+}
+
+TEST_F(GameTest, ACommandTypedOverAHeldPageIsIgnored) {
+  StartGame(game);
+  ASSERT_EQ(window.commandBox, kPagePrompt);
+  Type("esamina il casco");
+  EXPECT_FALSE(ScreenShows("ESAMINA"));
+  EXPECT_EQ(game.CommandHistory[1], "");
+}
+
+TEST_F(GameTest, TheIntroductionPicturesFollowThePages) {
+  StartGame(game);
+  EXPECT_EQ(window.pictures, std::vector<std::string>{"001.pkd"});
+  PageThroughIntroduction();
+  EXPECT_EQ(window.pictures, (std::vector<std::string>{"001.pkd", "002.pkd", "003.pkd", "004.pkd",
+                                                       "005.pkd", "006.pkd", "007.pkd"}));
+  EXPECT_EQ(game.world.StoryClock, 6);
+  // The last page hands the inventory label to the game.
+  EXPECT_NE(window.inventory.find("> la torcia"), std::string::npos);
+}
+
+TEST_F(GameTest, TheFinalPageAfterTheVictoryShowsTheLastPicture) {
+  StartAndPlay();
+  game.world.StoryClock = 2001;
+  game.screen.LinesShown = 23;
+  PrintText(game.screen, "uno^due");
+  PressEnter();
+  EXPECT_EQ(window.pictures.back(), "017.pkd");
+  EXPECT_EQ(game.world.StoryClock, 2002);
+  // Pages turned later in the game leave the picture and the clock alone.
+  game.world.StoryClock = 40;
+  game.screen.LinesShown = 23;
+  PrintText(game.screen, "uno^due");
+  PressEnter();
+  EXPECT_EQ(window.pictures.back(), "017.pkd");
+  EXPECT_EQ(game.world.StoryClock, 40);
+}
+
+class AfterEndingTest : public GameTest {
+ protected:
+  void SetUp() override {
+    StartAndPlay();
+    game.world.GameOverState = 5;
+  }
+};
+
+TEST_F(AfterEndingTest, OnlyTheTwoAnswersAreAccepted) {
+  Type("prendi la torcia");
+  EXPECT_EQ(game.screen.Textlines[24], "Puoi soltanto RICOMINCIARE o FINIRE.");
+  EXPECT_EQ(window.commandBox, "");
+  Type("caricare");
+  EXPECT_EQ(game.screen.Textlines[23], "Nun se po'.");
+  EXPECT_EQ(game.screen.Textlines[24], "Puoi soltanto RICOMINCIARE o FINIRE.");
+  EXPECT_EQ(game.world.GameOverState, 5);
+  EXPECT_FALSE(window.ended);
+}
+
+TEST_F(AfterEndingTest, FinireInAnyCaseEndsWithoutSavingTheSettings) {
+  const std::string settings = folder.Read("iniziale.ini");
+  window.settings = {640, 480};
+  Type("FiNiRe");
+  EXPECT_TRUE(window.ended);
+  EXPECT_EQ(window.problem, "");
+  EXPECT_EQ(folder.Read("iniziale.ini"), settings);
+  // Nothing reaches the game after its end.
+  Type("ricominciare");
+  EXPECT_EQ(game.world.GameOverState, 5);
+}
+
+TEST_F(AfterEndingTest, RicominciareStartsANewGameThatTheFirstPageResumes) {
+  game.world.StoryClock = 55;
+  game.world.objects.ObjectLocation[FindObjectSlot(game.world.objects, "torcia")] = "n";
+  Type("ricominciare");
+  EXPECT_EQ(game.world.StoryClock, 0);
+  EXPECT_EQ(game.world.objects.ObjectLocation[FindObjectSlot(game.world.objects, "torcia")],
+            "stesso");
+  EXPECT_EQ(window.commandBox, kPagePrompt);
+  EXPECT_EQ(game.world.GameOverState, 5);
+  PressEnter();
+  EXPECT_EQ(window.pictures.back(), "002.pkd");
+  EXPECT_EQ(game.world.GameOverState, 0);
+  PageThroughIntroduction();
+  EXPECT_EQ(game.world.StoryClock, 6);
+  // The history survives the restart.
+  EXPECT_EQ(game.CommandHistory[1], "ricominciare");
+}
+
+}  // namespace
+}  // namespace vortila

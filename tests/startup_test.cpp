@@ -1,1 +1,105 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include "game_fixture.h"
+#include "world/files.h"
+
+namespace vortila {
+namespace {
+
+using ::testing::HasSubstr;
+using testing::GameTest;
+
+std::string StartupMessage(Game& game) {
+  try {
+    StartGame(game);
+  } catch (const StartupError& error) {
+    return error.what();
+  }
+  return "(no error)";
+}
+
+TEST_F(GameTest, TheFirstPageShowsTheBannerAndHoldsTheRest) {
+  StartGame(game);
+  EXPECT_EQ(window.timesShown, 1);
+  EXPECT_TRUE(ScreenShows("LA VORTILA"));
+  EXPECT_TRUE(ScreenShows("Versione 1.0 - 15/6/2002"));
+  EXPECT_TRUE(ScreenShows("E' già il terzo risveglio da quando sei sullo Space Shuttle"));
+  EXPECT_EQ(window.commandBox, kPagePrompt);
+  EXPECT_EQ(game.world.StoryClock, 0);
+}
+
+TEST_F(GameTest, ThePlayerStartsInTheDarkRoom) {
+  StartAndPlay();
+  const World& world = game.world;
+  EXPECT_EQ(world.objects.ObjectId[world.CurrentRoom], "buio");
+  EXPECT_EQ(world.WheelPosition, -1);
+  EXPECT_EQ(world.GameOverState, 0);
+  EXPECT_EQ(window.commandBox, "");
+}
+
+TEST_F(GameTest, TheIntroductionEndsWithThePlayerTrappedInTheDark) {
+  StartAndPlay();
+  EXPECT_TRUE(ScreenShows("e l'aria nella tuta non durerà in eterno."));
+}
+
+TEST_F(GameTest, SettingsAreAppliedAtStartAndWrittenAtTheOrderlyEnd) {
+  folder.Write("iniziale.ini", "812.5\r\n604\r\n");
+  StartGame(game);
+  EXPECT_EQ(window.settings.first, 812.5f);
+  EXPECT_EQ(window.settings.second, 604.0f);
+  window.settings = {1280, 800};
+  QuitGame(game);
+  EXPECT_TRUE(window.ended);
+  EXPECT_EQ(window.problem, "");
+  EXPECT_EQ(folder.Read("iniziale.ini"), "1280\r\n800\r\n");
+}
+
+TEST_F(GameTest, SettingsThatAreNotNumbersLeaveTheWindowAsItIs) {
+  for (std::string_view bad : {"larga\r\nalta\r\n", "800\r\n", "1e99\r\n600\r\n",
+                               "\"800\r\n600\r\n", "nan\r\n600\r\n", ""}) {
+    folder.Write("iniziale.ini", bad);
+    window.settings = kDefaultWindowSettings;
+    LoadWindowSettings(game);
+    EXPECT_EQ(window.settings.first, kDefaultWindowSettings.first) << bad;
+    EXPECT_EQ(window.settings.second, kDefaultWindowSettings.second) << bad;
+  }
+}
+
+TEST_F(GameTest, AMissingSettingsFileStopsTheStartAndWritesNothing) {
+  std::filesystem::remove(folder.path() / "iniziale.ini");
+  EXPECT_THAT(StartupMessage(game), HasSubstr("iniziale.ini: il file manca"));
+  EXPECT_FALSE(folder.Has("iniziale.ini"));
+}
+
+TEST_F(GameTest, ABrokenDataFileStopsTheStartNamingIt) {
+  folder.Write("000.pkd", "stesso,buio,\"te stesso\"\r\n");
+  EXPECT_THAT(StartupMessage(game), HasSubstr("000.pkd, riga 2: il file finisce dentro il record 1"));
+  std::filesystem::remove(folder.path() / "010.pkd");
+  EXPECT_THAT(StartupMessage(game), HasSubstr("010.pkd: il file manca"));
+}
+
+TEST_F(GameTest, ASettingsFileThatCannotBeWrittenIsToldAtTheEnd) {
+  StartAndPlay();
+  std::filesystem::remove(folder.path() / "iniziale.ini");
+  std::filesystem::create_directory(folder.path() / "iniziale.ini");
+  QuitGame(game);
+  EXPECT_TRUE(window.ended);
+  EXPECT_THAT(window.problem, HasSubstr("iniziale.ini"));
+}
+
+TEST_F(GameTest, ARestartKeepsTheScreenAndReadsTheSettingsAgain) {
+  StartAndPlay();
+  Type("guarda");
+  window.settings = {333, 444};
+  game.world.GameOverState = 1;
+  Type("ricominciare");
+  EXPECT_EQ(window.settings.first, kDefaultWindowSettings.first);
+  EXPECT_EQ(window.timesShown, 2);
+  int echoes = 0;
+  for (const auto& row : game.screen.Textlines) echoes += row == " > RICOMINCIARE";
+  EXPECT_EQ(echoes, 1);
+}
+
+}  // namespace
+}  // namespace vortila

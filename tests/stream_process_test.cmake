@@ -1,1 +1,39 @@
-message(STATUS "todo")
+# Runs the real vortila-stream as a player's pipe does: the whole introduction and a
+# command, then the end of input; and a start in a folder whose data file is missing.
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}/good" "${WORK}/broken")
+file(GLOB data_files "${DATA}/*")
+file(COPY ${data_files} DESTINATION "${WORK}/good")
+file(COPY ${data_files} DESTINATION "${WORK}/broken")
+file(REMOVE "${WORK}/broken/000.pkd")
+file(WRITE "${WORK}/input.txt" "\n\n\n\n\n\n\nguarda\r\n")
+
+execute_process(COMMAND "${STREAM}" WORKING_DIRECTORY "${WORK}/good"
+  INPUT_FILE "${WORK}/input.txt" OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status
+  TIMEOUT 30)
+if(NOT status EQUAL 0 OR NOT err STREQUAL "")
+  message(FATAL_ERROR "a whole start ended with status ${status}: ${err}")
+endif()
+foreach(expected "[immagine 007.pkd]" " > GUARDA\n" "LA VORTILA")
+  string(FIND "${out}" "${expected}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the output lacks '${expected}':\n${out}")
+  endif()
+endforeach()
+file(READ "${WORK}/good/iniziale.ini" settings HEX)
+# "1000\r\n720\r\n", as the game is delivered with it.
+if(NOT settings STREQUAL "313030300d0a3732300d0a")
+  message(FATAL_ERROR "iniziale.ini was not written back as it was: '${settings}'")
+endif()
+
+file(GLOB before RELATIVE "${WORK}/broken" "${WORK}/broken/*")
+execute_process(COMMAND "${STREAM}" WORKING_DIRECTORY "${WORK}/broken"
+  INPUT_FILE "${WORK}/input.txt" OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status
+  TIMEOUT 30)
+file(GLOB after RELATIVE "${WORK}/broken" "${WORK}/broken/*")
+if(status EQUAL 0 OR NOT err MATCHES "^000\\.pkd: il file manca[^\n]*\n$")
+  message(FATAL_ERROR "a missing 000.pkd gave status ${status} and '${err}'")
+endif()
+if(NOT before STREQUAL after)
+  message(FATAL_ERROR "a failed start wrote files: ${after}")
+endif()

@@ -1,0 +1,37 @@
+# Shared by ./play and ./test: installs the Debian packages the build needs when any is
+# missing, then configures and builds one CMake preset. Sourced, not run.
+
+vortila_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# Installs the named Debian packages that are not installed yet.
+vortila_require_packages() {
+  local missing=()
+  local package
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+      missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installo i pacchetti mancanti: ${missing[*]}" >&2
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq &&
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >&2
+}
+
+vortila_build_packages=(cmake ninja-build g++ libgtest-dev libgmock-dev)
+
+# Configures (once) and builds a preset quietly; the build's own output shows on failure.
+vortila_build() {
+  local preset=$1
+  local log
+  log=$(mktemp)
+  if ! { cmake --preset "$preset" -S "$vortila_root" &&
+         cmake --build --preset "$preset" --parallel "$(nproc)"; } >"$log" 2>&1; then
+    cat "$log" >&2
+    rm -f "$log"
+    echo "La compilazione ($preset) non è riuscita." >&2
+    return 1
+  fi
+  rm -f "$log"
+}
