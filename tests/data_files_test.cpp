@@ -1,10 +1,11 @@
+#include "world/data_files.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "test_support.h"
-#include "world/data_files.h"
 #include "world/files.h"
 
 namespace vortila {
@@ -51,7 +52,8 @@ TEST(LoadObjects, SkipsCommentsAndEmptyLinesInFrontOfEveryRecord) {
               "' il giocatore\r\n\r\n"
               "stesso,buio,\"te stesso\",\"me\",\"%R\",\"Sei tu.\"\r\n"
               "' una stanza\r\n' buia\r\n"
-              "buio,locazione,\"Nel buio\",buio oscurità,\"%I[008.pkd]\",\"Buio, buio, buio: c'è poco da vedere.\"\r\n",
+              "buio,locazione,\"Nel buio\",buio oscurità,\"%I[008.pkd]\",\"Buio, buio, buio: c'è "
+              "poco da vedere.\"\r\n",
               "000.pkd");
   EXPECT_EQ(objects.ObjectId[1], "stesso");
   EXPECT_EQ(objects.ObjectId[2], "buio");
@@ -108,7 +110,8 @@ TEST(LoadObjects, AFileThatEndsInTheCommentsBeforeARecordSaysSo) {
 
 TEST(LoadObjects, AnOpenQuoteIsNamed) {
   ObjectTable objects;
-  const std::string text = std::string(kPlayerAndRoom) + "torcia,stesso,\"la torcia\r\n\"t\",\"\",\"d\"\n";
+  const std::string text =
+      std::string(kPlayerAndRoom) + "torcia,stesso,\"la torcia\r\n\"t\",\"\",\"d\"\n";
   EXPECT_THAT(StartupMessage([&] { ReadObjects(objects, text, "000.pkd"); }),
               HasSubstr("000.pkd, riga 3: virgolette non chiuse nel record 3"));
 }
@@ -125,8 +128,7 @@ TEST(LoadObjects, ThePlayerComesFirstAndStandsInARoomOfTheFile) {
               }),
               HasSubstr("il giocatore si trova in «altrove»"));
   ObjectTable empty;
-  EXPECT_THAT(StartupMessage([&] { ReadObjects(empty, "", "000.pkd"); }),
-              HasSubstr("000.pkd"));
+  EXPECT_THAT(StartupMessage([&] { ReadObjects(empty, "", "000.pkd"); }), HasSubstr("000.pkd"));
 }
 
 TEST(DataFiles, AMissingFileIsNamed) {

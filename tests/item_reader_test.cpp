@@ -1,9 +1,9 @@
+#include "world/item_reader.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "world/item_reader.h"
 
 namespace vortila {
 namespace {

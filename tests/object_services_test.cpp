@@ -1,6 +1,7 @@
+#include "parser/object_services.h"
+
 #include <gtest/gtest.h>
 
-#include "parser/object_services.h"
 #include "test_support.h"
 
 namespace vortila {
@@ -13,8 +14,7 @@ class InventoryTest : public ::testing::Test {
     Put(1, "stesso", "buio", "te stesso", "");
   }
 
-  void Put(int slot, std::string id, std::string location, std::string title,
-           std::string flags) {
+  void Put(int slot, std::string id, std::string location, std::string title, std::string flags) {
     world.objects.ObjectId[slot] = std::move(id);
     world.objects.ObjectLocation[slot] = std::move(location);
     world.objects.ObjectTitle[slot] = std::move(title);

@@ -1,8 +1,9 @@
+#include "screen/screen.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "screen/screen.h"
 #include "test_support.h"
 
 namespace vortila {
@@ -106,8 +107,7 @@ TEST_F(ScreenTest, HeldWrappedLinesAreJoinedAgainAndRewrapped) {
 TEST_F(ScreenTest, TheTranscriptGetsEachLineWhenItScrollsUp) {
   ToggleTranscript(screen);
   PrintText(screen, "uno^due^tre");
-  EXPECT_EQ(folder.Read("Debug.txt"),
-            "Ok - inzio nuova stampa su Debug.txt\r\nuno\r\ndue\r\n");
+  EXPECT_EQ(folder.Read("Debug.txt"), "Ok - inzio nuova stampa su Debug.txt\r\nuno\r\ndue\r\n");
   ToggleTranscript(screen);
   EXPECT_EQ(Row(24), "Ok - FINE STAMPA");
   EXPECT_EQ(folder.Read("Debug.txt"),

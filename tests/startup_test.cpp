@@ -7,8 +7,8 @@
 namespace vortila {
 namespace {
 
-using ::testing::HasSubstr;
 using testing::GameTest;
+using ::testing::HasSubstr;
 
 std::string StartupMessage(Game& game) {
   try {
@@ -74,7 +74,8 @@ TEST_F(GameTest, AMissingSettingsFileStopsTheStartAndWritesNothing) {
 
 TEST_F(GameTest, ABrokenDataFileStopsTheStartNamingIt) {
   folder.Write("000.pkd", "stesso,buio,\"te stesso\"\r\n");
-  EXPECT_THAT(StartupMessage(game), HasSubstr("000.pkd, riga 2: il file finisce dentro il record 1"));
+  EXPECT_THAT(StartupMessage(game),
+              HasSubstr("000.pkd, riga 2: il file finisce dentro il record 1"));
   std::filesystem::remove(folder.path() / "010.pkd");
   EXPECT_THAT(StartupMessage(game), HasSubstr("010.pkd: il file manca"));
 }

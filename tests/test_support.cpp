@@ -41,8 +41,6 @@ std::string TempFolder::Read(std::string_view name) const {
   return ReadTextFile(path_ / name).value_or("");
 }
 
-bool TempFolder::Has(std::string_view name) const {
-  return std::filesystem::exists(path_ / name);
-}
+bool TempFolder::Has(std::string_view name) const { return std::filesystem::exists(path_ / name); }
 
 }  // namespace vortila::testing

@@ -8,7 +8,10 @@ namespace {
 TEST(Utf8, BadBytesBecomeReplacementCharactersOneEach) {
   EXPECT_EQ(RepairUtf8("ok"), "ok");
   EXPECT_EQ(RepairUtf8("città"), "città");
-  EXPECT_EQ(RepairUtf8("a\xFF" "b"), "a\uFFFD" "b");
+  EXPECT_EQ(RepairUtf8("a\xFF"
+                       "b"),
+            "a\uFFFD"
+            "b");
   // A truncated sequence, an overlong slash and an encoded surrogate.
   EXPECT_EQ(RepairUtf8("\xC3"), "\uFFFD");
   EXPECT_EQ(RepairUtf8("\xC0\xAF"), "\uFFFD\uFFFD");

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "world/world.h"
+
+#include <gtest/gtest.h>
 
 namespace vortila {
 namespace {

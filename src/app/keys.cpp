@@ -26,8 +26,9 @@ constexpr SlideshowStep kSlideshow[] = {
 
 void AdvanceSlideshow(Game& game) {
   World& world = game.world;
-  const auto step = std::find_if(std::begin(kSlideshow), std::end(kSlideshow),
-                                 [&](const SlideshowStep& s) { return s.clock == world.StoryClock; });
+  const auto step =
+      std::find_if(std::begin(kSlideshow), std::end(kSlideshow),
+                   [&](const SlideshowStep& s) { return s.clock == world.StoryClock; });
   if (step == std::end(kSlideshow)) return;
   world.StoryClock = step->nextClock;
   game.window.ShowImmagine(step->picture);

@@ -46,8 +46,9 @@ void StartGame(Game& game) {
 void LoadWindowSettings(Game& game) {
   const auto contents = ReadTextFile(game.folder / kSettingsFileName);
   if (!contents) {
-    throw StartupError(std::string(kSettingsFileName) +
-                       ": il file manca o non si può leggere; deve stare nella cartella del gioco.");
+    throw StartupError(
+        std::string(kSettingsFileName) +
+        ": il file manca o non si può leggere; deve stare nella cartella del gioco.");
   }
   ItemReader items(*contents);
   try {
@@ -70,8 +71,9 @@ void QuitGame(Game& game) {
   const bool saved = SaveWindowSettings(game);
   game.ended = true;
   game.screen.transcript.close();
-  game.window.EndProgram(saved ? "" : "Non riesco a scrivere il file iniziale.ini: "
-                                      "le impostazioni della finestra non sono state salvate.");
+  game.window.EndProgram(saved ? ""
+                               : "Non riesco a scrivere il file iniziale.ini: "
+                                 "le impostazioni della finestra non sono state salvate.");
 }
 
 }  // namespace vortila

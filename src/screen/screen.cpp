@@ -6,12 +6,6 @@
 
 namespace vortila {
 
-namespace {
-
-bool IsBreakMark(std::string_view character) { return character == "^" || character == "\r"; }
-
-}  // namespace
-
 void PrintText(Screen& screen, std::string_view text) {
   // An open bottom line is continued: the text is printed as if it had been part of it.
   std::string continued;
@@ -21,33 +15,35 @@ void PrintText(Screen& screen, std::string_view text) {
     text = continued;
   }
 
-  std::string line;
+  // The line being gathered is always the stretch of `text` from `lineStart` to `pos`.
+  std::size_t lineStart = 0;
   std::size_t characters = 0;
   std::size_t pos = 0;
   while (pos < text.size()) {
-    const std::size_t start = pos;
-    NextCodePoint(text, pos);
-    const std::string_view character = text.substr(start, pos - start);
-    line += character;
+    const char byte = text[pos];
+    if (static_cast<unsigned char>(byte) < 0x80) {
+      ++pos;
+    } else {
+      NextCodePoint(text, pos);
+    }
     ++characters;
-    if (character == " " && characters > kWrapWidth) {
+    if (byte == ' ' && characters > kWrapWidth) {
       // Cut at the first blank after the 64th character; the blank itself is dropped.
       ++screen.LinesShown;
-      line.pop_back();
-      PushLine(screen, line);
-      line.clear();
+      PushLine(screen, text.substr(lineStart, pos - 1 - lineStart));
+      lineStart = pos;
       characters = 0;
-    } else if (IsBreakMark(character)) {
+    } else if (byte == '^' || byte == '\r') {
       // A held line keeps its break mark, so that HeldText prints again as it was written.
       ++screen.LinesShown;
-      if (screen.LinesShown < kPageSize) line.pop_back();
-      PushLine(screen, line);
-      line.clear();
+      const std::size_t end = screen.LinesShown < kPageSize ? pos - 1 : pos;
+      PushLine(screen, text.substr(lineStart, end - lineStart));
+      lineStart = pos;
       characters = 0;
     }
   }
   ++screen.LinesShown;
-  PushLine(screen, line);
+  PushLine(screen, text.substr(lineStart));
 }
 
 void PrintOpen(Screen& screen, std::string_view text) {

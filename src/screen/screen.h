@@ -41,6 +41,7 @@ struct Screen {
 };
 
 // Prints `text` with wrapping and paging; "^" and a carriage return break the line.
+// `text` must not view the screen's own HeldText or rows, which printing changes.
 void PrintText(Screen& screen, std::string_view text);
 // Prints `text` and leaves its last line open, so that the next print continues it and the
 // screen line is counted once.

@@ -34,8 +34,8 @@ class RecordReader {
   std::string ReadId(int record) {
     for (;;) {
       if (items_.AtEnd()) {
-        Fail(items_.Line(), "il file finisce nei commenti che precedono il record " +
-                                std::to_string(record));
+        Fail(items_.Line(),
+             "il file finisce nei commenti che precedono il record " + std::to_string(record));
       }
       std::string item = Read(record, "Id");
       if (!item.empty() && item.front() != '\'') return item;
@@ -59,8 +59,7 @@ std::string Padded(const std::string& words) { return " " + words + " "; }
 int ParseVerbCode(RecordReader& reader, const std::string& text, int record) {
   int code = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), code);
-  if (error != std::errc() || end != text.data() + text.size() || code < 1 ||
-      code > kVerbSlots) {
+  if (error != std::errc() || end != text.data() + text.size() || code < 1 || code > kVerbSlots) {
     reader.Fail(reader.Line(), "il codice del record " + std::to_string(record) + " è «" + text +
                                    "», ma deve essere un numero intero da 1 a " +
                                    std::to_string(kVerbSlots));
@@ -71,8 +70,9 @@ int ParseVerbCode(RecordReader& reader, const std::string& text, int record) {
 std::string LoadFile(const std::filesystem::path& folder, std::string_view fileName) {
   auto contents = ReadTextFile(folder / fileName);
   if (!contents) {
-    throw StartupError(std::string(fileName) +
-                       ": il file manca o non si può leggere; deve stare nella cartella del gioco.");
+    throw StartupError(
+        std::string(fileName) +
+        ": il file manca o non si può leggere; deve stare nella cartella del gioco.");
   }
   return std::move(*contents);
 }
@@ -102,12 +102,13 @@ void ReadObjects(ObjectTable& objects, std::string_view contents, std::string_vi
     objects.ObjectDescription[slot] = reader.Read(slot, "descrizione");
   }
   if (objects.ObjectId[1] != kPlayerId) {
-    reader.Fail(playerLine, "il primo record deve essere il giocatore, con Id «" + std::string(kPlayerId) +
-                       "», non «" + objects.ObjectId[1] + "»");
+    reader.Fail(playerLine, "il primo record deve essere il giocatore, con Id «" +
+                                std::string(kPlayerId) + "», non «" + objects.ObjectId[1] + "»");
   }
   const std::string& start = objects.ObjectLocation[1];
   if (start.empty() || FindObjectSlot(objects, start) == 0) {
-    reader.Fail(playerLine, "il giocatore si trova in «" + start + "», che non è un oggetto del file");
+    reader.Fail(playerLine,
+                "il giocatore si trova in «" + start + "», che non è un oggetto del file");
   }
 }
 

@@ -10,8 +10,7 @@ namespace vortila {
 
 // A quoted item whose line ends before its closing quote.
 struct UnclosedQuote : std::runtime_error {
-  explicit UnclosedQuote(int line)
-      : std::runtime_error("unclosed quote"), line(line) {}
+  explicit UnclosedQuote(int line) : std::runtime_error("unclosed quote"), line(line) {}
   int line;
 };
 
