@@ -6,30 +6,16 @@
 #include "app/game.h"
 #include "app/keys.h"
 #include "app/startup.h"
+#include "screen/headless_window.h"
 
 // In-process timings of the work a start does: both data files read, the banner and the
 // introduction printed and paged. A fresh Game each time, as a fresh process would have.
 namespace vortila {
 namespace {
 
-class NullWindow : public Window {
- public:
-  void ScrollTextlines() override {}
-  void SetTextline(int, std::string_view) override {}
-  std::string TextInput() const override { return box; }
-  void SetTextInput(std::string_view text) override { box = text; }
-  void SetInventarietto(std::string_view) override {}
-  void ShowImmagine(std::string_view) override {}
-  void ShowOutput() override {}
-  WindowSettings CurrentSettings() const override { return {}; }
-  void ApplySettings(WindowSettings) override {}
-  void EndProgram(std::string_view) override {}
-  std::string box;
-};
-
 void StartToFirstPage(benchmark::State& state) {
   for (auto _ : state) {
-    NullWindow window;
+    HeadlessWindow window;
     Game game(window, VORTILA_DATA_DIR);
     StartGame(game);
     benchmark::DoNotOptimize(game.screen.HeldText.data());
@@ -39,25 +25,25 @@ BENCHMARK(StartToFirstPage);
 
 void WholeIntroduction(benchmark::State& state) {
   for (auto _ : state) {
-    NullWindow window;
+    HeadlessWindow window;
     Game game(window, VORTILA_DATA_DIR);
     StartGame(game);
-    while (window.box == kPagePrompt) KeyPress(game, kEnterKey);
+    while (window.commandBox == kPagePrompt) KeyPress(game, kEnterKey);
     benchmark::DoNotOptimize(game.world.StoryClock);
   }
 }
 BENCHMARK(WholeIntroduction);
 
 void MegabyteCommandLine(benchmark::State& state) {
-  NullWindow window;
+  HeadlessWindow window;
   Game game(window, VORTILA_DATA_DIR);
   StartGame(game);
-  while (window.box == kPagePrompt) KeyPress(game, kEnterKey);
+  while (window.commandBox == kPagePrompt) KeyPress(game, kEnterKey);
   std::string line;
   while (line.size() < (1 << 20)) line += "prendi la torcia ";
   for (auto _ : state) {
     game.screen.HeldText.clear();
-    window.box = line;
+    window.commandBox = line;
     KeyPress(game, kEnterKey);
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * line.size()));

@@ -73,25 +73,22 @@ TEST(LoadObjects, ACommentBetweenItemsIsData) {
   EXPECT_EQ(objects.ObjectNouns[1], " me ");
 }
 
-TEST(LoadObjects, AShortFileLeavesTheRestOfTheTableEmpty) {
-  std::string text(kPlayerAndRoom);
-  for (int i = 3; i <= 12; ++i) {
-    text += "cosa" + std::to_string(i) + ",buio,\"una cosa\",\"cosa\",\"\",\"Una cosa.\"\n";
-  }
+TEST(LoadObjects, FillsTheTableInFileOrderAndReadsNoMoreThanItHolds) {
+  auto records = [](int last) {
+    std::string text(kPlayerAndRoom);
+    for (int i = 3; i <= last; ++i) {
+      text += "cosa" + std::to_string(i) + ",buio,\"una cosa\",\"cosa\",\"\",\"Una cosa.\"\n";
+    }
+    return text;
+  };
   ObjectTable objects;
-  ReadObjects(objects, text, "000.pkd");
+  ReadObjects(objects, records(12), "000.pkd");
   EXPECT_EQ(objects.ObjectId[12], "cosa12");
   for (int slot = 13; slot <= kObjectSlots; ++slot) EXPECT_EQ(objects.ObjectId[slot], "");
-}
 
-TEST(LoadObjects, RecordsPastTheLastSlotAreNotRead) {
-  std::string text(kPlayerAndRoom);
-  for (int i = 3; i <= 60; ++i) {
-    text += "cosa" + std::to_string(i) + ",buio,\"t\",\"n\",\"\",\"d\"\n";
-  }
-  ObjectTable objects;
-  ReadObjects(objects, text, "000.pkd");
-  EXPECT_EQ(objects.ObjectId[kObjectSlots], "cosa50");
+  ObjectTable full;
+  ReadObjects(full, records(60), "000.pkd");
+  EXPECT_EQ(full.ObjectId[kObjectSlots], "cosa50");
 }
 
 TEST(LoadObjects, AFileThatRunsOutSaysWhereAndInWhichItem) {
@@ -140,6 +137,17 @@ TEST(DataFiles, AMissingFileIsNamed) {
   ObjectTable objects;
   EXPECT_THAT(StartupMessage([&] { LoadObjects(objects, folder.path()); }),
               HasSubstr("000.pkd: il file manca"));
+}
+
+TEST(DataFiles, AByteOrderMarkAndBadBytesDoNotSpoilTheFile) {
+  testing::TempFolder folder;
+  folder.Write("000.pkd",
+               "\xEF\xBB\xBF' gli oggetti\r\n" + std::string(kPlayerAndRoom) +
+                   "torcia,stesso,\"la torcia\xFF\",\"torcia\",\"%f\",\"Una torcia.\"\r\n");
+  ObjectTable objects;
+  LoadObjects(objects, folder.path());
+  EXPECT_EQ(objects.ObjectId[1], "stesso");
+  EXPECT_EQ(objects.ObjectTitle[3], "la torcia\uFFFD");
 }
 
 TEST(DataFiles, TheDeliveredFilesLoad) {

@@ -38,11 +38,6 @@ TEST_F(GameTest, ThePlayerStartsInTheDarkRoom) {
   EXPECT_EQ(window.commandBox, "");
 }
 
-TEST_F(GameTest, TheIntroductionEndsWithThePlayerTrappedInTheDark) {
-  StartAndPlay();
-  EXPECT_TRUE(ScreenShows("e l'aria nella tuta non durerà in eterno."));
-}
-
 TEST_F(GameTest, SettingsAreAppliedAtStartAndWrittenAtTheOrderlyEnd) {
   folder.Write("iniziale.ini", "812.5\r\n604\r\n");
   StartGame(game);

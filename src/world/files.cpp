@@ -4,6 +4,8 @@
 #include <iterator>
 #include <system_error>
 
+#include "text/utf8.h"
+
 namespace vortila {
 
 std::optional<std::string> ReadTextFile(const std::filesystem::path& path) {
@@ -13,7 +15,10 @@ std::optional<std::string> ReadTextFile(const std::filesystem::path& path) {
   if (!in) return std::nullopt;
   std::string contents((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (in.bad()) return std::nullopt;
-  return contents;
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  std::string_view text = contents;
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+  return RepairUtf8(text);
 }
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view contents) {

@@ -14,7 +14,9 @@ struct StartupError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The whole contents of a regular file, or nothing when it is missing or cannot be read.
+// The whole text of a regular file, or nothing when it is missing or cannot be read. The
+// text is made well-formed UTF-8 (each bad byte becomes U+FFFD), and a byte-order mark that
+// an editor may have put in front is dropped, so that it is not taken for part of an item.
 std::optional<std::string> ReadTextFile(const std::filesystem::path& path);
 
 // Writes `contents` to a temporary file beside `path` and renames it over `path` only when
