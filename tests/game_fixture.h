@@ -31,12 +31,6 @@ class GameTest : public ::testing::Test {
     StartGame(game);
     PageThroughIntroduction();
   }
-  bool ScreenShows(std::string_view text) const {
-    for (const auto& row : game.screen.Textlines) {
-      if (row.find(text) != std::string::npos) return true;
-    }
-    return false;
-  }
 
   TempFolder folder;
   RecordingWindow window;
