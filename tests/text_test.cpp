@@ -17,6 +17,9 @@ TEST(Utf8, BadBytesBecomeReplacementCharactersOneEach) {
   EXPECT_EQ(RepairUtf8("\xC0\xAF"), "\uFFFD\uFFFD");
   EXPECT_EQ(RepairUtf8("\xED\xA0\x80"), "\uFFFD\uFFFD\uFFFD");
   EXPECT_EQ(RepairUtf8("\xF0\x9F\x9A\x80"), "\xF0\x9F\x9A\x80");
+  // A replacement character already in the text is a character like any other.
+  EXPECT_EQ(RepairUtf8("\uFFFD\xFF"), "\uFFFD\uFFFD");
+  EXPECT_EQ(RepairUtf8("è\uFFFD"), "è\uFFFD");
 }
 
 TEST(Utf8, CommandTextLosesControlCharactersButKeepsItsLength) {

@@ -77,7 +77,20 @@ void AppendUtf8(std::string& out, char32_t c) {
 }
 
 std::string RepairUtf8(std::string_view text) {
-  return MapCodePoints(text, [](char32_t c) { return c; });
+  // Most text is already well-formed: check it first and copy it whole. A bad byte decodes
+  // as U+FFFD one byte long, where a real U+FFFD takes three.
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    if (static_cast<unsigned char>(text[pos]) < 0x80) {
+      ++pos;
+      continue;
+    }
+    const std::size_t start = pos;
+    if (NextCodePoint(text, pos) == kReplacementCharacter && pos - start == 1) {
+      return MapCodePoints(text, [](char32_t c) { return c; });
+    }
+  }
+  return std::string(text);
 }
 
 std::string CleanCommandText(std::string_view text) {
