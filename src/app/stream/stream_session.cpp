@@ -1,7 +1,5 @@
 #include "app/stream/stream_session.h"
 
-#include <algorithm>
-
 #include "app/keys.h"
 #include "app/startup.h"
 
@@ -29,17 +27,16 @@ void StreamSession::Close() {
   FinishKeyEvent();
 }
 
+// A line is final once it leaves the bottom row; the rows above only move up.
 void StreamSession::ScrollTextlines() {
-  if (!bottomWritten_) WriteLine(rows_.back());
-  std::rotate(rows_.begin(), rows_.begin() + 1, rows_.end());
-  rows_.back() = rows_[rows_.size() - 2];
+  if (!bottomWritten_) WriteLine(bottomRow_);
   bottomWritten_ = true;
 }
 
 void StreamSession::SetTextline(int row, std::string_view text) {
-  if (row < 0 || row >= static_cast<int>(rows_.size())) return;
-  rows_[row] = text;
-  if (row == static_cast<int>(rows_.size()) - 1) bottomWritten_ = false;
+  if (row != kBottomRow) return;
+  bottomRow_ = text;
+  bottomWritten_ = false;
 }
 
 void StreamSession::ShowImmagine(std::string_view fileName) {
@@ -53,7 +50,7 @@ void StreamSession::EndProgram(std::string_view problem) {
 
 void StreamSession::FinishKeyEvent() {
   if (!bottomWritten_) {
-    WriteLine(rows_.back());
+    WriteLine(bottomRow_);
     bottomWritten_ = true;
   }
   if (!ended_ && commandBox_ == kPagePrompt) WriteLine(kPagePrompt);

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <array>
 #include <filesystem>
 #include <ostream>
 #include <string>
 #include <string_view>
 
 #include "app/game.h"
+#include "screen/screen.h"
 #include "screen/window.h"
 
 // The game as a plain text stream: each input line is one press of Enter, and every line
@@ -47,7 +47,7 @@ class StreamSession final : public Window {
   void WriteLine(std::string_view line);
 
   std::ostream& out_;
-  std::array<std::string, 25> rows_;
+  std::string bottomRow_;
   bool bottomWritten_ = true;
   std::string commandBox_;
   // A text stream has no geometry: the values of iniziale.ini are kept and written back.
