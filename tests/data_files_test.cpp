@@ -12,19 +12,11 @@ namespace vortila {
 namespace {
 
 using ::testing::HasSubstr;
+using testing::StartupMessage;
 
 constexpr std::string_view kPlayerAndRoom =
     "stesso,buio,\"te stesso\",\"me\",\"%R\",\"Sei tu.\"\r\n"
     "buio,locazione,\"Nel buio\",\"buio\",\"%I[008.pkd]\",\"Buio.\"\r\n";
-
-std::string StartupMessage(auto&& load) {
-  try {
-    load();
-  } catch (const StartupError& error) {
-    return error.what();
-  }
-  return "(no error)";
-}
 
 TEST(LoadVerbs, PadsWordsAndGivesEmptyPatternsTheirDefault) {
   VerbTable verbs;

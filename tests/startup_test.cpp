@@ -10,15 +10,6 @@ namespace {
 using testing::GameTest;
 using ::testing::HasSubstr;
 
-std::string StartupMessage(Game& game) {
-  try {
-    StartGame(game);
-  } catch (const StartupError& error) {
-    return error.what();
-  }
-  return "(no error)";
-}
-
 TEST_F(GameTest, ThePlayerStartsInTheDarkRoom) {
   StartAndPlay();
   const World& world = game.world;
@@ -54,16 +45,18 @@ TEST_F(GameTest, SettingsThatAreNotNumbersLeaveTheWindowAsItIs) {
 
 TEST_F(GameTest, AMissingSettingsFileStopsTheStartAndWritesNothing) {
   std::filesystem::remove(folder.path() / "iniziale.ini");
-  EXPECT_THAT(StartupMessage(game), HasSubstr("iniziale.ini: il file manca"));
+  EXPECT_THAT(testing::StartupMessage([&] { StartGame(game); }),
+              HasSubstr("iniziale.ini: il file manca"));
   EXPECT_FALSE(folder.Has("iniziale.ini"));
 }
 
 TEST_F(GameTest, ABrokenDataFileStopsTheStartNamingIt) {
   folder.Write("000.pkd", "stesso,buio,\"te stesso\"\r\n");
-  EXPECT_THAT(StartupMessage(game),
+  EXPECT_THAT(testing::StartupMessage([&] { StartGame(game); }),
               HasSubstr("000.pkd, riga 2: il file finisce dentro il record 1"));
   std::filesystem::remove(folder.path() / "010.pkd");
-  EXPECT_THAT(StartupMessage(game), HasSubstr("010.pkd: il file manca"));
+  EXPECT_THAT(testing::StartupMessage([&] { StartGame(game); }),
+              HasSubstr("010.pkd: il file manca"));
 }
 
 TEST_F(GameTest, ASettingsFileThatCannotBeWrittenIsToldAtTheEnd) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,17 @@
 #include "screen/window.h"
 
 namespace vortila::testing {
+
+// The message of the StartupError that `load` throws, or "(no error)".
+template <typename Load>
+std::string StartupMessage(Load&& load) {
+  try {
+    load();
+  } catch (const std::runtime_error& error) {
+    return error.what();
+  }
+  return "(no error)";
+}
 
 // A window that only remembers what the game did to it.
 class RecordingWindow : public Window {

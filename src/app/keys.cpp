@@ -62,9 +62,7 @@ void AnswerAfterEnding(Game& game) {
   const std::string answer = ToUpperItalian(game.world.InputLine);
   if (answer == "FINIRE") {
     // Leaving on this answer keeps the settings file as it was.
-    game.ended = true;
-    game.screen.transcript.close();
-    game.window.EndProgram("");
+    EndGame(game, "");
     return;
   }
   if (answer == "CARICARE") PrintText(game.screen, "Nun se po'.");

@@ -44,13 +44,8 @@ void StartGame(Game& game) {
 }
 
 void LoadWindowSettings(Game& game) {
-  const auto contents = ReadTextFile(game.folder / kSettingsFileName);
-  if (!contents) {
-    throw StartupError(
-        std::string(kSettingsFileName) +
-        ": il file manca o non si può leggere; deve stare nella cartella del gioco.");
-  }
-  ItemReader items(*contents);
+  const std::string contents = ReadRequiredFile(game.folder, kSettingsFileName);
+  ItemReader items(contents);
   try {
     const auto first = ParseSetting(items.ReadItem());
     const auto second = ParseSetting(items.ReadItem());
@@ -67,13 +62,17 @@ bool SaveWindowSettings(Game& game) {
   return WriteFileAtomically(game.folder / kSettingsFileName, contents);
 }
 
-void QuitGame(Game& game) {
-  const bool saved = SaveWindowSettings(game);
+void EndGame(Game& game, std::string_view problem) {
   game.ended = true;
   game.screen.transcript.close();
-  game.window.EndProgram(saved ? ""
-                               : "Non riesco a scrivere il file iniziale.ini: "
-                                 "le impostazioni della finestra non sono state salvate.");
+  game.window.EndProgram(problem);
+}
+
+void QuitGame(Game& game) {
+  const bool saved = SaveWindowSettings(game);
+  EndGame(game, saved ? ""
+                      : "Non riesco a scrivere il file iniziale.ini: "
+                        "le impostazioni della finestra non sono state salvate.");
 }
 
 }  // namespace vortila

@@ -18,6 +18,10 @@ void LoadWindowSettings(Game& game);
 // Writes the window's two values to iniziale.ini; false when the file cannot be written.
 bool SaveWindowSettings(Game& game);
 
+// Ends the program: the transcript is closed and the front end told; no key reaches the
+// game afterwards. `problem` is empty on an orderly end.
+void EndGame(Game& game, std::string_view problem);
+
 // The orderly end, for the quit command and for closing the window alike: the settings
 // are saved, then the program ends.
 void QuitGame(Game& game);

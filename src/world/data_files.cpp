@@ -67,16 +67,6 @@ int ParseVerbCode(RecordReader& reader, const std::string& text, int record) {
   return code;
 }
 
-std::string LoadFile(const std::filesystem::path& folder, std::string_view fileName) {
-  auto contents = ReadTextFile(folder / fileName);
-  if (!contents) {
-    throw StartupError(
-        std::string(fileName) +
-        ": il file manca o non si può leggere; deve stare nella cartella del gioco.");
-  }
-  return std::move(*contents);
-}
-
 }  // namespace
 
 void ReadVerbs(VerbTable& verbs, std::string_view contents, std::string_view fileName) {
@@ -113,11 +103,11 @@ void ReadObjects(ObjectTable& objects, std::string_view contents, std::string_vi
 }
 
 void LoadVerbs(VerbTable& verbs, const std::filesystem::path& folder) {
-  ReadVerbs(verbs, LoadFile(folder, kVerbFileName), kVerbFileName);
+  ReadVerbs(verbs, ReadRequiredFile(folder, kVerbFileName), kVerbFileName);
 }
 
 void LoadObjects(ObjectTable& objects, const std::filesystem::path& folder) {
-  ReadObjects(objects, LoadFile(folder, kObjectFileName), kObjectFileName);
+  ReadObjects(objects, ReadRequiredFile(folder, kObjectFileName), kObjectFileName);
 }
 
 }  // namespace vortila

@@ -21,6 +21,16 @@ std::optional<std::string> ReadTextFile(const std::filesystem::path& path) {
   return RepairUtf8(text);
 }
 
+std::string ReadRequiredFile(const std::filesystem::path& folder, std::string_view fileName) {
+  auto contents = ReadTextFile(folder / fileName);
+  if (!contents) {
+    throw StartupError(
+        std::string(fileName) +
+        ": il file manca o non si può leggere; deve stare nella cartella del gioco.");
+  }
+  return std::move(*contents);
+}
+
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view contents) {
   std::error_code error;
   if (std::filesystem::is_directory(path, error)) return false;

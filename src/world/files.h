@@ -19,6 +19,10 @@ struct StartupError : std::runtime_error {
 // an editor may have put in front is dropped, so that it is not taken for part of an item.
 std::optional<std::string> ReadTextFile(const std::filesystem::path& path);
 
+// The text of a file the game cannot start without, from the game's folder; a missing or
+// unreadable one throws StartupError naming it.
+std::string ReadRequiredFile(const std::filesystem::path& folder, std::string_view fileName);
+
 // Writes `contents` to a temporary file beside `path` and renames it over `path` only when
 // it is complete, so a failed write never leaves a half-written or emptied file behind.
 // Returns false (and leaves `path` as it was) when anything fails.
