@@ -8,11 +8,6 @@ namespace vortila {
 
 namespace {
 
-struct Replacement {
-  std::string_view form;
-  std::string_view replacement;
-};
-
 // The order matters: articulated prepositions become bare ones before the articles inside
 // them could be dropped ("nella" gives "in" before "la" goes), and "al", "alla"... become
 // "a" before "sotto a" becomes "sotto".
@@ -82,6 +77,8 @@ class UnreadText {
 };
 
 }  // namespace
+
+std::span<const Replacement> NormalisationTable() { return kReplacements; }
 
 void ReplaceWord(std::string& line, std::string_view form, std::string_view replacement) {
   const std::string searched = " " + std::string(form);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -8,6 +9,15 @@
 // The first two stages of every parse: the command is reduced to bare words (articulated
 // prepositions become the bare preposition, articles and fillers go) and cut into slots.
 namespace vortila {
+
+// One row of the normalisation: a form that begins a word, and what it becomes.
+struct Replacement {
+  std::string_view form;
+  std::string_view replacement;
+};
+
+// The rows NormaliseInput applies, in the order it applies them.
+std::span<const Replacement> NormalisationTable();
 
 // Replaces `form` wherever it stands at the start of a word of `line` (right after a blank)
 // with `replacement` and a blank, or with nothing when `replacement` is empty, until no

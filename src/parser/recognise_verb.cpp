@@ -65,7 +65,9 @@ void RecogniseVerb(ParserState& parser, const World& world, Screen& screen) {
     if (parser.TokenCodes[1] == kPlainWord) nextTest.push_back(0);
   };
   recognise();
-  while (!nextTest.empty()) {
+  // Once the word is a verb nothing more is cut off it: "togliti" gives "togli", which must
+  // not lose its "li" in turn.
+  while (!nextTest.empty() && parser.TokenCodes[1] == kPlainWord) {
     const std::size_t test = nextTest.back()++;
     if (test == std::size(kClitics)) {
       nextTest.pop_back();
