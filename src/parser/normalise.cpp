@@ -1,6 +1,7 @@
 #include "parser/normalise.h"
 
 #include <cstddef>
+#include <vector>
 
 #include "text/utf8.h"
 
@@ -76,13 +77,41 @@ class UnreadText {
   std::size_t insertedPos_ = 0;
 };
 
+// Whether `form` stands anywhere in `line` right after a blank.
+bool BeginsAWord(std::string_view line, std::string_view form) {
+  for (std::size_t at = line.find(form, 1); at != std::string_view::npos;
+       at = line.find(form, at + 1)) {
+    if (line[at - 1] == ' ') return true;
+  }
+  return false;
+}
+
+// Where the words of `line` begin: right after each blank.
+std::vector<std::size_t> WordStarts(std::string_view line) {
+  std::vector<std::size_t> starts;
+  for (std::size_t at = line.find(' '); at != std::string_view::npos; at = line.find(' ', at + 1)) {
+    starts.push_back(at + 1);
+  }
+  return starts;
+}
+
+bool AnyWordBeginsWith(std::string_view line, const std::vector<std::size_t>& starts,
+                       std::string_view form) {
+  for (const std::size_t start : starts) {
+    if (line.size() - start >= form.size() && line[start] == form[0] &&
+        line.compare(start, form.size(), form) == 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 std::span<const Replacement> NormalisationTable() { return kReplacements; }
 
 void ReplaceWord(std::string& line, std::string_view form, std::string_view replacement) {
-  const std::string searched = " " + std::string(form);
-  if (line.size() <= 1 || line.find(searched) == std::string::npos) return;
+  if (line.size() <= 1 || !BeginsAWord(line, form)) return;
 
   // Replacing the first match and searching again from the start gives the same result as
   // going on from the blank in front of the match: text before it held no match, and no
@@ -104,7 +133,14 @@ void ReplaceWord(std::string& line, std::string_view form, std::string_view repl
 void NormaliseInput(std::string& InputLine) {
   ReplaceWord(InputLine, " ", "");
   InputLine.insert(0, 1, ' ');
-  for (const Replacement& r : kReplacements) ReplaceWord(InputLine, r.form, r.replacement);
+  // Most forms stand nowhere in a command; the places where words begin are few, and
+  // looking only there tells quickly which forms need a pass over the line.
+  std::vector<std::size_t> starts = WordStarts(InputLine);
+  for (const Replacement& r : kReplacements) {
+    if (!AnyWordBeginsWith(InputLine, starts, r.form)) continue;
+    ReplaceWord(InputLine, r.form, r.replacement);
+    starts = WordStarts(InputLine);
+  }
   InputLine = std::string(TrimBlanks(InputLine));
 }
 

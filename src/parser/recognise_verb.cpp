@@ -30,22 +30,12 @@ constexpr Clitic kClitics[] = {
 
 constexpr int kPlayerSlot = 1;
 
-std::size_t LongestVerbWords(const VerbTable& verbs) {
-  std::size_t longest = 0;
-  for (const std::string& words : verbs.VerbWords) longest = std::max(longest, words.size());
-  return longest;
-}
-
 // Step one of the recognition: every verb entry whose words hold the first word.
-void LookUpVerb(ParserState& parser, const VerbTable& verbs, std::size_t longestWords) {
+void LookUpVerb(ParserState& parser, const VerbTable& verbs) {
   const std::string& word = parser.TokenWords[1];
-  // A word longer than every entry cannot be in one; skipping the search keeps a long
-  // run of clitics ("...lalala") linear.
-  if (word.size() + 2 > longestWords) return;
-  const std::string searched = " " + word + " ";
   int candidate = 0;
   for (int v = 0; v <= kVerbSlots; ++v) {
-    if (verbs.VerbWords[v].find(searched) == std::string::npos) continue;
+    if (!HasWord(verbs.VerbWords[v], word)) continue;
     parser.TokenCodes[1] = kVerbWord;
     parser.TokenValues[1][candidate] = verbs.VerbCode[v];
     candidate = std::min(candidate + 1, kLastCandidate);
@@ -55,13 +45,12 @@ void LookUpVerb(ParserState& parser, const VerbTable& verbs, std::size_t longest
 }  // namespace
 
 void RecogniseVerb(ParserState& parser, const World& world, Screen& screen) {
-  const std::size_t longestWords = LongestVerbWords(world.verbs);
   // Each clitic found restarts the recognition on the shortened word, and the clitic
   // tests then go on where they were. That nesting is kept as a stack of the next test
   // of each level, so a word made of many clitics cannot exhaust the call stack.
   std::vector<std::size_t> nextTest;
   const auto recognise = [&] {
-    LookUpVerb(parser, world.verbs, longestWords);
+    LookUpVerb(parser, world.verbs);
     if (parser.TokenCodes[1] == kPlainWord) nextTest.push_back(0);
   };
   recognise();

@@ -23,12 +23,10 @@ void LookUpWord(ParserState& parser, const World& world, Screen& screen, int slo
   const std::string& word = parser.TokenWords[slot];
   if (word.empty()) return;
   const ObjectTable& objects = world.objects;
-  const std::string searched = " " + word + " ";
   bool seenOutside = false;
   int found = 0;
   for (int k = 0; k <= kObjectSlots; ++k) {
-    if (objects.ObjectNouns[k].find(searched) == std::string::npos &&
-        objects.ObjectId[k] != word) {
+    if (!HasWord(objects.ObjectNouns[k], word) && objects.ObjectId[k] != word) {
       continue;
     }
     if (k == world.CurrentRoom && objects.ObjectId[k] != word) {

@@ -53,6 +53,10 @@ inline bool HasCode(std::string_view flags, std::string_view code) {
   return flags.find(code) != std::string_view::npos;
 }
 
+// Whether a word list (VerbWords, ObjectNouns: words between single blanks, with a blank at
+// each end) holds `word` whole, that is, the list contains a blank, the word and a blank.
+bool HasWord(std::string_view words, std::string_view word);
+
 // The slot of the object whose Id is exactly `id`, or 0 when there is none. Every slot is
 // compared and the highest match wins, so a duplicated Id resolves to its last record; an
 // empty `id` matches the empty slots a short data file leaves behind.
