@@ -226,7 +226,12 @@ class OutputWindowTest : public QObject {
     const QSize screen = QGuiApplication::primaryScreen()->availableSize();
     Session session;
     session.Settings("700\r\n500\r\n");
-    session.window.Start();
+    session.StartAndPlay();
+    QCOMPARE(session.window.size(), QSize(700, 500));
+    // A new game takes the stored size again.
+    session.window.resize(650, 450);
+    session.window.game().world.GameOverState = 5;
+    session.Type("ricominciare");
     QCOMPARE(session.window.size(), QSize(700, 500));
     session.Settings("100000\r\n100000\r\n");
     LoadWindowSettings(session.window.game());
