@@ -215,7 +215,8 @@ void OutputWindow::EndProgram(std::string_view problem) {
   problem_ = problem;
   // Queued, so that the key event that ended the game returns first. Leaving the event
   // loop is all that is left to do: the game has saved what it keeps.
-  QMetaObject::invokeMethod(this, [] { QCoreApplication::exit(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [] { QCoreApplication::exit(); }, Qt::QueuedConnection);
 }
 
 bool OutputWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -269,10 +270,9 @@ void OutputWindow::FitFont() {
   sized.setPixelSize(100);
   const QFontMetricsF metrics(sized);
   const QMargins margins = layout()->contentsMargins();
-  const double textWidth =
-      (width() - margins.left() - margins.right()) * kScreenStretch /
-          double(kScreenStretch + kSideStretch) -
-      2 * screen_->frameWidth() - layout()->spacing();
+  const double textWidth = (width() - margins.left() - margins.right()) * kScreenStretch /
+                               double(kScreenStretch + kSideStretch) -
+                           2 * screen_->frameWidth() - layout()->spacing();
   const double textHeight = height() - margins.top() - margins.bottom();
   const double byWidth = 100 * textWidth / (kColumnsShown * metrics.horizontalAdvance('M'));
   const double byHeight = 100 * textHeight / (kLinesShown * metrics.lineSpacing());

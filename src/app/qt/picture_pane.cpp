@@ -30,8 +30,8 @@ void PicturePane::paintEvent(QPaintEvent*) {
   const QSize target = picture_.size().scaled(size() * ratio, Qt::KeepAspectRatio);
   if (target.isEmpty()) return;
   if (scaled_.size() != target || scaled_.devicePixelRatio() != ratio) {
-    scaled_ = QPixmap::fromImage(
-        picture_.scaled(target, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    scaled_ =
+        QPixmap::fromImage(picture_.scaled(target, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     scaled_.setDevicePixelRatio(ratio);
   }
   const QSizeF shown = QSizeF(scaled_.size()) / ratio;
