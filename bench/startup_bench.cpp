@@ -52,5 +52,3 @@ BENCHMARK(MegabyteCommandLine)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vortila
-
-BENCHMARK_MAIN();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "parser_fixture.h"
+#include "rules/describe_room.h"
 #include "test_support.h"
 
 namespace vortila {
@@ -54,6 +56,114 @@ TEST_F(InventoryTest, TheIntroductionKeepsWhatTheLabelShowed) {
   Put(2, "casco", "stesso", "il casco", "%W");
   UpdateInventory(world, window);
   EXPECT_EQ(window.inventory, "prima");
+}
+
+class ObjectServicesTest : public testing::ParserTest {
+ protected:
+  ObjectServicesTest() {
+    AddObject(1, "stesso", "", "te stesso", "me", "%R");
+    AddObject(2, "stanza", "locazione", "La stanza", "camera", "%I[100.pkd]");
+    PlacePlayer("stanza");
+  }
+
+  std::string List(std::string_view holder) {
+    screen.LinesShown = 0;
+    ListContents(parser, world.objects, screen, "Sul pavimento vedi ", holder);
+    return Printed();
+  }
+};
+
+TEST_F(ObjectServicesTest, ContentsReadAsOneItalianSentence) {
+  EXPECT_EQ(List("stanza"), "");
+  AddObject(3, "sasso", "stanza", "un sasso", "sasso");
+  EXPECT_EQ(List("stanza"), "Sul pavimento vedi un sasso.\n");
+  AddObject(4, "corda", "stanza", "una corda", "corda", "%f");
+  EXPECT_EQ(List("stanza"), "Sul pavimento vedi un sasso e una corda.\n");
+  AddObject(5, "vite", "stanza", "una vite", "vite", "%f");
+  AddObject(6, "dado", "stanza", "un dado", "dado");
+  EXPECT_EQ(List("stanza"), "Sul pavimento vedi un sasso, una corda, una vite e un dado.\n");
+}
+
+TEST_F(ObjectServicesTest, FixturesStayUnnamedAndStoryObjectsSpeakForThemselves) {
+  AddObject(3, "console", "stanza", "la console", "console", "%f%s");
+  AddObject(4, "ombra", "stanza", "l'ombra", "ombra", "%f%R");
+  EXPECT_EQ(List("stanza"), "");
+
+  AddObject(5, "ragno", "stanza", "il ragno", "ragno", "%i[Un ragno enorme pende dal soffitto.]");
+  AddObject(6, "sasso", "stanza", "un sasso", "sasso");
+  EXPECT_EQ(List("stanza"), "Un ragno enorme pende dal soffitto.\nSul pavimento vedi un sasso.\n");
+  // Only the object with its own sentence becomes the referent of its pronoun.
+  EXPECT_EQ(parser.ReferentMascSingular, 5);
+
+  world.objects.ObjectFlags[5] = "$i[Un ragno enorme pende dal soffitto.]";
+  EXPECT_EQ(List("stanza"), "Sul pavimento vedi il ragno e un sasso.\n");
+}
+
+TEST_F(ObjectServicesTest, WhatThePlayerCanPerceive) {
+  AddObject(3, "scatola", "stanza", "la scatola", "scatola", "%f%c%o");
+  AddObject(4, "anello", "scatola", "l'anello", "anello");
+  AddObject(5, "vassoio", "stesso", "il vassoio", "vassoio");
+  AddObject(6, "tazza", "vassoio", "la tazza", "tazza", "%f");
+  AddObject(7, "altrove", "locazione", "Altrove", "corridoio");
+  AddObject(8, "vaso", "altrove", "il vaso", "vaso");
+  AddObject(9, "polvere", "*", "la polvere", "polvere", "%f");
+  EXPECT_FALSE(IsInScope(world.objects, Slot("anello")));
+  EXPECT_TRUE(IsInScope(world.objects, Slot("tazza")));
+  EXPECT_FALSE(IsInScope(world.objects, Slot("vaso")));
+  EXPECT_TRUE(IsInScope(world.objects, Slot("polvere")));
+  EXPECT_FALSE(IsInScope(world.objects, Slot("stanza")));
+
+  for (const char* seeThrough : {"%f%c%O", "%f%c%o%t"}) {
+    world.objects.ObjectFlags[3] = seeThrough;
+    EXPECT_TRUE(IsInScope(world.objects, Slot("anello"))) << seeThrough;
+  }
+
+  // Two holders inside each other lead nowhere the player is.
+  world.objects.ObjectLocation[3] = "anello";
+  EXPECT_FALSE(IsInScope(world.objects, Slot("anello")));
+  EXPECT_FALSE(IsInScope(world.objects, 0));
+}
+
+TEST_F(ObjectServicesTest, NamedFlagsAndBracketedTexts) {
+  AddObject(3, "tasto", "stanza", "il tasto", "tasto", "%s$(premuto)%(acceso)");
+  ToggleNamedFlag(world.objects, 3, "premuto");
+  EXPECT_TRUE(HasNamedFlag(world.objects, 3, "premuto"));
+  EXPECT_TRUE(HasNamedFlag(world.objects, 3, "acceso"));
+  ToggleNamedFlag(world.objects, 3, "premuto");
+  EXPECT_EQ(world.objects.ObjectFlags[3], "%s$(premuto)%(acceso)");
+  ToggleNamedFlag(world.objects, 3, "assente");
+  EXPECT_EQ(world.objects.ObjectFlags[3], "%s$(premuto)%(acceso)");
+  EXPECT_FALSE(HasNamedFlag(world.objects, 3, "premuto"));
+
+  EXPECT_EQ(CodeArgument("%c%o[chiave]%f", "%o"), "chiave");
+  EXPECT_EQ(CodeArgument("%f%I[009.pkd", "%I"), "009.pkd");
+  EXPECT_EQ(CodeArgument("%f%I", "%I"), "");
+  EXPECT_EQ(CodeArgument("%f", "%I"), "");
+
+  AddObject(4, "sasso", "tasto", "un sasso", "sasso");
+  AddObject(5, "vite", "tasto", "una vite", "vite", "%s");
+  EXPECT_EQ(CountContents(world.objects, 3), 2);
+}
+
+TEST_F(ObjectServicesTest, PicturesWaitForTheIntroductionToBegin) {
+  ShowObjectPicture(world, window, 2);
+  EXPECT_TRUE(window.pictures.empty());
+  world.StoryClock = 1;
+  ShowObjectPicture(world, window, 2);
+  ShowObjectPicture(world, window, 1);
+  EXPECT_EQ(window.pictures, std::vector<std::string>{"100.pkd"});
+}
+
+TEST_F(ObjectServicesTest, TheRoomDescriptionEndsWithTheFloorAndThePicture) {
+  world.objects.ObjectDescription[2] = "Una stanza spoglia.";
+  AddObject(3, "sasso", "stanza", "un sasso", "sasso");
+  AddObject(4, "torcia", "stesso", "la torcia", "torcia", "%f");
+  world.StoryClock = 7;
+  screen.LinesShown = 0;
+  DescribeRoom(world, screen, parser);
+  EXPECT_EQ(Printed(), "LA STANZA\n\nUna stanza spoglia.\nSul pavimento vedi un sasso.\n");
+  EXPECT_EQ(window.inventory, "> la torcia\r");
+  EXPECT_EQ(window.pictures, std::vector<std::string>{"100.pkd"});
 }
 
 }  // namespace

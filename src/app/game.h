@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "parser/parser_state.h"
 #include "screen/screen.h"
 #include "screen/window.h"
 #include "world/world.h"
@@ -23,6 +24,7 @@ struct Game {
   std::filesystem::path folder;
   World world;
   Screen screen;
+  ParserState parser;
 
   // Past command lines, lower-cased but not trimmed: entry 1 is the newest, entry 100 the
   // oldest kept; entry 0 is never used.

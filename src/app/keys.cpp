@@ -5,6 +5,7 @@
 
 #include "app/startup.h"
 #include "parser/object_services.h"
+#include "parser/parse_command.h"
 #include "text/utf8.h"
 
 namespace vortila {
@@ -83,9 +84,10 @@ void EnterCommand(Game& game, std::string line) {
   RememberCommand(game, world.InputLine);
   world.InputLine = std::string(TrimBlanks(world.InputLine));
 
-  // While the game runs, the parser and the rules take the command from here; until they
-  // are part of the game, a command is only echoed and remembered.
-  if (!GameIsRunning(world.GameOverState)) {
+  if (GameIsRunning(world.GameOverState)) {
+    // The rules take over the commands the parser accepts once they are part of the game.
+    ParseCommand(game.parser, world, screen);
+  } else {
     AnswerAfterEnding(game);
     if (game.ended) return;
   }

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "app/introduction.h"
+#include "rules/describe_room.h"
 #include "world/data_files.h"
 #include "world/files.h"
 #include "world/item_reader.h"
@@ -41,6 +42,7 @@ void StartGame(Game& game) {
   LoadObjects(world.objects, game.folder);
   world.CurrentRoom = FindObjectSlot(world.objects, world.objects.ObjectLocation[1]);
   world.WheelPosition = -1;
+  DescribeRoom(world, game.screen, game.parser);
 }
 
 void LoadWindowSettings(Game& game) {

@@ -2,12 +2,14 @@
 
 #include <string>
 
+#include "parser/recognise_verb.h"
+
 namespace vortila {
 
 namespace {
 
-bool HasCode(const std::string& flags, std::string_view code) {
-  return flags.find(code) != std::string::npos;
+bool HidesContents(std::string_view flags) {
+  return HasCode(flags, "%c") && !HasCode(flags, "%t") && !HasCode(flags, "%O");
 }
 
 // One "+" per object inside `holder` that is not fixed in place, when `holder` is an open
@@ -25,7 +27,70 @@ std::string VisibleContentMarks(const ObjectTable& objects, int holder) {
   return marks;
 }
 
+bool IsListedByName(std::string_view flags) {
+  return !HasCode(flags, "%R") && !HasCode(flags, "%s") && !HasCode(flags, "%i");
+}
+
 }  // namespace
+
+bool IsInScope(const ObjectTable& objects, int object) {
+  if (object < 0 || object > kObjectSlots) return false;
+  const std::string& playerRoom = objects.ObjectLocation[1];
+  // Fifty objects make at most fifty holders in a row; a longer chain has come back on
+  // itself and leads nowhere the player is.
+  for (int step = 0; step <= kObjectSlots; ++step) {
+    const std::string& location = objects.ObjectLocation[object];
+    if (location == "*" || location == playerRoom) return true;
+    // Of several objects sharing the holder's Id, the last one decides.
+    const int holder = FindObjectSlot(objects, location);
+    if (holder == 0 || HidesContents(objects.ObjectFlags[holder])) return false;
+    object = holder;
+  }
+  return false;
+}
+
+std::string_view ReadBracketText(std::string_view text, std::size_t codePosition) {
+  const std::size_t start = codePosition + 3;
+  if (start >= text.size()) return {};
+  const std::size_t end = text.find(']', start);
+  return text.substr(start, end == std::string_view::npos ? end : end - start);
+}
+
+std::string_view CodeArgument(std::string_view flags, std::string_view code) {
+  const std::size_t position = flags.find(code);
+  if (position == std::string_view::npos) return {};
+  return ReadBracketText(flags, position);
+}
+
+void ListContents(ParserState& parser, const ObjectTable& objects, Screen& screen,
+                  std::string_view header, std::string_view holder) {
+  for (int slot = 1; slot <= kObjectSlots; ++slot) {
+    const std::string& flags = objects.ObjectFlags[slot];
+    if (!HasCode(flags, "%i") || objects.ObjectLocation[slot] != holder) continue;
+    PrintText(screen, CodeArgument(flags, "%i"));
+    RememberPronoun(parser, objects, slot);
+  }
+
+  int count = 0;
+  for (int slot = 1; slot <= kObjectSlots; ++slot) {
+    if (objects.ObjectLocation[slot] == holder && IsListedByName(objects.ObjectFlags[slot])) {
+      ++count;
+    }
+  }
+  if (count == 0) return;
+  PrintOpen(screen, header);
+  int named = 0;
+  for (int slot = 1; slot <= kObjectSlots; ++slot) {
+    if (objects.ObjectLocation[slot] != holder || !IsListedByName(objects.ObjectFlags[slot])) {
+      continue;
+    }
+    PrintOpen(screen, objects.ObjectTitle[slot]);
+    ++named;
+    if (named < count - 1) PrintOpen(screen, ", ");
+    if (named == count - 1) PrintOpen(screen, " e ");
+    if (named == count) PrintText(screen, ".");
+  }
+}
 
 void UpdateInventory(const World& world, Window& window) {
   if (world.StoryClock < 6) return;
@@ -40,6 +105,36 @@ void UpdateInventory(const World& world, Window& window) {
     text += '\r';
   }
   window.SetInventarietto(text);
+}
+
+void ShowObjectPicture(const World& world, Window& window, int object) {
+  const std::string& flags = world.objects.ObjectFlags[object];
+  if (HasCode(flags, "%I") && world.StoryClock >= 1) {
+    window.ShowImmagine(CodeArgument(flags, "%I"));
+  }
+}
+
+void ToggleNamedFlag(ObjectTable& objects, int object, std::string_view name) {
+  std::string& flags = objects.ObjectFlags[object];
+  const std::string on = "%(" + std::string(name) + ")";
+  const std::string off = "$(" + std::string(name) + ")";
+  if (const std::size_t at = flags.find(on); at != std::string::npos) {
+    flags[at] = '$';
+  } else if (const std::size_t at = flags.find(off); at != std::string::npos) {
+    flags[at] = '%';
+  }
+}
+
+bool HasNamedFlag(const ObjectTable& objects, int object, std::string_view name) {
+  return HasCode(objects.ObjectFlags[object], "%(" + std::string(name) + ")");
+}
+
+int CountContents(const ObjectTable& objects, int object) {
+  int count = 0;
+  for (int slot = 1; slot <= kObjectSlots; ++slot) {
+    if (objects.ObjectLocation[slot] == objects.ObjectId[object]) ++count;
+  }
+  return count;
 }
 
 }  // namespace vortila

@@ -47,6 +47,16 @@ struct World {
   std::string InputLine;
 };
 
+// Whether an object's flags hold `code`. Codes are found anywhere in the text and case
+// counts: "%o" (closed) and "%O" (open) are different codes.
+inline bool HasCode(std::string_view flags, std::string_view code) {
+  return flags.find(code) != std::string_view::npos;
+}
+
+// Whether a word list (VerbWords, ObjectNouns: words between single blanks, with a blank at
+// each end) holds `word` whole, that is, the list contains a blank, the word and a blank.
+bool HasWord(std::string_view words, std::string_view word);
+
 // The slot of the object whose Id is exactly `id`, or 0 when there is none. Every slot is
 // compared and the highest match wins, so a duplicated Id resolves to its last record; an
 // empty `id` matches the empty slots a short data file leaves behind.

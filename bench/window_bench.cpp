@@ -1,0 +1,118 @@
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/qt/output_window.h"
+
+// Timings of the desktop window, on whatever display Qt is given: from the launch of the
+// process to the first frame drawn, and from Enter to the frame that shows the answer, for
+// an ordinary command and for a command whose answer fills a page.
+//
+//   vortila_window_bench FOLDER [LAUNCHED]
+//
+// FOLDER holds the game's data; LAUNCHED is the wall-clock time of the launch in
+// microseconds since the epoch (bash: ${EPOCHREALTIME/./}), without which the first
+// frame is timed from the start of main.
+namespace {
+
+using Clock = std::chrono::system_clock;
+
+long long MicrosecondsNow() {
+  return std::chrono::duration_cast<std::chrono::microseconds>(Clock::now().time_since_epoch())
+      .count();
+}
+
+// A frame is done when the outermost event whose handling painted something returns: by
+// then the window's backing store has been drawn and handed to the display.
+class FrameTimingApplication : public QApplication {
+ public:
+  using QApplication::QApplication;
+
+  bool notify(QObject* receiver, QEvent* event) override {
+    ++depth_;
+    if (event->type() == QEvent::Paint) painted_ = true;
+    const bool handled = QApplication::notify(receiver, event);
+    if (--depth_ == 0 && painted_) {
+      painted_ = false;
+      lastFrame = MicrosecondsNow();
+      ++frames;
+    }
+    return handled;
+  }
+
+  // Handles events until a frame after the `seen`-th is done, or a second has passed.
+  bool WaitForFrame(int seen) {
+    const long long deadline = MicrosecondsNow() + 1'000'000;
+    while (frames <= seen && MicrosecondsNow() < deadline) processEvents();
+    return frames > seen;
+  }
+
+  long long lastFrame = 0;
+  int frames = 0;
+
+ private:
+  int depth_ = 0;
+  bool painted_ = false;
+};
+
+void PressEnter(QLineEdit* box) {
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+  QApplication::sendEvent(box, &press);
+}
+
+// Microseconds from Enter to the answer's frame, `runs` times over.
+std::vector<long long> TimeCommand(FrameTimingApplication& app, vortila::OutputWindow& window,
+                                   QLineEdit* box, const std::string& command, int runs) {
+  std::vector<long long> times;
+  for (int run = 0; run < runs; ++run) {
+    window.SetTextInput(command);
+    app.WaitForFrame(app.frames);  // the box's new text, which the player typed beforehand
+    const int frames = app.frames;
+    const long long pressed = MicrosecondsNow();
+    PressEnter(box);
+    if (!app.WaitForFrame(frames)) break;
+    times.push_back(app.lastFrame - pressed);
+    while (box->text() == "(premi INVIO)") PressEnter(box);
+  }
+  std::sort(times.begin(), times.end());
+  return times;
+}
+
+void Report(const char* what, const std::vector<long long>& times) {
+  if (times.empty()) return;
+  std::printf("%-42s median %7.3f ms   95th percentile %7.3f ms   (%zu runs)\n", what,
+              times[times.size() / 2] / 1000.0, times[times.size() * 95 / 100] / 1000.0,
+              times.size());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const long long started = MicrosecondsNow();
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: %s FOLDER [LAUNCHED]\n", argv[0]);
+    return 2;
+  }
+  const long long launched = argc > 2 ? std::atoll(argv[2]) : started;
+  FrameTimingApplication app(argc, argv);
+  vortila::OutputWindow window(argv[1]);
+  window.Start();
+  if (!app.WaitForFrame(0)) return 1;
+  std::printf("%-42s %7.3f ms (%s)\n", "launch to the first frame",
+              (app.lastFrame - launched) / 1000.0, argc > 2 ? "from exec" : "from main");
+
+  auto* box = window.findChild<QLineEdit*>("TextInput");
+  while (box->text() == "(premi INVIO)") PressEnter(box);
+  Report("Enter to the answer, an ordinary command", TimeCommand(app, window, box, "guarda", 300));
+  std::string long_command;
+  for (int word = 0; word < 200; ++word) long_command += "avanti ";
+  Report("Enter to the answer, a full page", TimeCommand(app, window, box, long_command, 100));
+  window.close();
+  return 0;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+// The parser's memory: the token table of the command being parsed, the flags that tell
+// the rules what became of it, and what carries over from one command to the next (the
+// previous verb, the free word, the objects the pronouns stand for).
+namespace vortila {
+
+// Word slots 1..10 hold the command; slot 0 never holds a word and serves as scratch space.
+inline constexpr int kTokenSlots = 10;
+// Each slot keeps up to eleven candidates, 0..10; a twelfth overwrites candidate 10.
+inline constexpr int kLastCandidate = 10;
+
+// The class of a word slot.
+inline constexpr std::string_view kPlainWord = "%p";
+inline constexpr std::string_view kVerbWord = "%v";
+inline constexpr std::string_view kObjectWord = "%o";
+inline constexpr std::string_view kRoomNoun = "%f";
+inline constexpr std::string_view kLocationWord = "%l";
+inline constexpr std::string_view kNumberWord = "%n";
+
+struct ParserState {
+  template <typename T>
+  using Slots = std::array<T, kTokenSlots + 1>;
+
+  Slots<std::string> TokenWords;
+  Slots<std::string_view> TokenCodes{};
+  // Verb codes, object slots or the value of a number, by slot and candidate; 0 is none.
+  Slots<std::array<double, kLastCandidate + 1>> TokenValues{};
+
+  // The command was refused, or must not count as a turn of the story.
+  bool TurnNotCounted = false;
+  // The parser asked which of several objects was meant; the verb is then not performed.
+  bool AmbiguityReported = false;
+
+  // The verb a command that begins with an object is taken to continue.
+  int PreviousVerb = 0;
+  // The slot of the free word ("%t") the chosen pattern took.
+  int TopicSlot = 0;
+
+  // The objects the clitics "la", "le", "li" and "lo" stand for.
+  int ReferentFemSingular = 0;
+  int ReferentFemPlural = 0;
+  int ReferentMascPlural = 0;
+  int ReferentMascSingular = 0;
+};
+
+// The first candidate of a slot, read as a table slot or verb code.
+int FirstCandidate(const ParserState& parser, int slot);
+
+// Moves slots `slot`..9 one place up to `slot`+1..10, with their words, codes and
+// candidates; what slot 10 held is lost and slot `slot` keeps its old contents.
+void MoveSlotsUp(ParserState& parser, int slot);
+
+// Removes slot `slot`: the slots after it move one place down and slot 10 becomes empty.
+void RemoveSlot(ParserState& parser, int slot);
+
+// Empties a slot: no word, a plain-word code, no candidates.
+void ClearSlot(ParserState& parser, int slot);
+
+}  // namespace vortila

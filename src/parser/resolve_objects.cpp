@@ -1,0 +1,184 @@
+#include "parser/resolve_objects.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+#include <string>
+
+#include "parser/messages.h"
+#include "parser/object_services.h"
+
+namespace vortila {
+
+namespace {
+
+constexpr int kPlayerSlot = 1;
+// Five candidates at most are named when the parser asks which object is meant.
+constexpr int kAmbiguityNames = 5;
+
+bool IsLinkWord(std::string_view word) { return word == "di" || word == "da" || word == "a"; }
+
+// What one word names: the object slots in scope, and the class the last match gave it.
+void LookUpWord(ParserState& parser, const World& world, Screen& screen, int slot) {
+  const std::string& word = parser.TokenWords[slot];
+  if (word.empty()) return;
+  const ObjectTable& objects = world.objects;
+  bool seenOutside = false;
+  int found = 0;
+  for (int k = 0; k <= kObjectSlots; ++k) {
+    if (!HasWord(objects.ObjectNouns[k], word) && objects.ObjectId[k] != word) {
+      continue;
+    }
+    if (k == world.CurrentRoom && objects.ObjectId[k] != word) {
+      parser.TokenCodes[slot] = kRoomNoun;
+    } else if (objects.ObjectLocation[k] == "locazione") {
+      parser.TokenCodes[slot] = kLocationWord;
+    } else {
+      seenOutside = true;
+      if (IsInScope(objects, k)) {
+        parser.TokenCodes[slot] = kObjectWord;
+        parser.TokenValues[slot][found] = k;
+        found = std::min(found + 1, kLastCandidate);
+      }
+    }
+  }
+  if (seenOutside && found == 0) {
+    parser.TurnNotCounted = true;
+    ParserMessage(parser, screen, kNothingLikeThat);
+  }
+}
+
+// The objects that slots `slot` and `slot` + 1 both name, gathered in the scratch row 0.
+int IntersectCandidates(ParserState& parser, int slot) {
+  auto& common = parser.TokenValues[0];
+  // Row 0 may still hold the candidates an earlier ambiguity question copied there; they
+  // must not slip into the merged word beside the objects the two words share.
+  common.fill(0);
+  int count = 0;
+  for (const double candidate : parser.TokenValues[slot]) {
+    if (candidate == 0) continue;
+    for (const double other : parser.TokenValues[slot + 1]) {
+      if (other != candidate) continue;
+      common[std::min(count, kLastCandidate)] = candidate;
+      ++count;
+    }
+  }
+  return count;
+}
+
+// "ti" and "mi" put the player in as the word "te". Followed by the object the verb is
+// about ("togliti il casco", "mettiti il casco") the pronoun adds nothing to the meaning,
+// and keeping it would make the two words two objects at once.
+bool IsReflexivePronoun(const ParserState& parser, int slot) {
+  return parser.TokenWords[slot] == "te" && FirstCandidate(parser, slot) == kPlayerSlot;
+}
+
+// Merges slot `slot` with the next one when both are object words. Returns the slot the
+// merging goes on from, which is `slot` - 1 when the words have been joined or one dropped.
+int MergeObjectWords(ParserState& parser, Screen& screen, int slot) {
+  if (IntersectCandidates(parser, slot) > 0) {
+    parser.TokenValues[slot] = parser.TokenValues[0];
+    parser.TokenValues[0].fill(0);
+    RemoveSlot(parser, slot + 1);
+    return slot - 1;
+  }
+  if (IsReflexivePronoun(parser, slot)) {
+    RemoveSlot(parser, slot);
+    return slot - 1;
+  }
+  if (IsLinkWord(parser.TokenWords[slot + 1])) {
+    parser.TokenCodes[slot + 1] = kPlainWord;
+  } else {
+    parser.TurnNotCounted = true;
+    ParserMessage(parser, screen, kOneObjectAtATime);
+  }
+  return slot;
+}
+
+std::string_view TitleOf(const ObjectTable& objects, double slot) {
+  return slot >= 0 && slot <= kObjectSlots ? objects.ObjectTitle[static_cast<int>(slot)]
+                                           : std::string_view();
+}
+
+// The value of `word` when it is a positive number written as the game writes one: digits
+// and at most one decimal point, no sign, no leading zero, no "0" before the point, no
+// trailing zero after it.
+std::optional<double> CanonicalNumber(std::string_view word) {
+  if (word.empty() || word.find_first_not_of("0123456789.") != std::string_view::npos) {
+    return std::nullopt;
+  }
+  double value = 0;
+  const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value,
+                                            std::chars_format::fixed);
+  if (error != std::errc() || end != word.data() + word.size() || !(value > 0)) {
+    return std::nullopt;
+  }
+  char text[512];
+  const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+  if (written.ec != std::errc()) return std::nullopt;
+  std::string_view shortest(text, written.ptr - text);
+  if (shortest.starts_with("0.")) shortest.remove_prefix(1);
+  if (shortest != word) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+void ResolveObjects(ParserState& parser, const World& world, Screen& screen) {
+  for (int slot = 1; slot <= kTokenSlots; ++slot) LookUpWord(parser, world, screen, slot);
+
+  int slot = 1;
+  do {
+    if (parser.TokenCodes[slot] == kObjectWord && parser.TokenCodes[slot + 1] == kObjectWord) {
+      slot = MergeObjectWords(parser, screen, slot);
+    }
+    // After a merge this is the word before the merged one, which is looked at again.
+    ReportAmbiguity(parser, world.objects, screen, slot);
+    ++slot;
+  } while (slot < kTokenSlots && !parser.TurnNotCounted);
+
+  for (int s = 1; s <= kTokenSlots; ++s) {
+    if (parser.TokenCodes[s] == kObjectWord && IsLinkWord(parser.TokenWords[s])) {
+      parser.TokenCodes[s] = kPlainWord;
+    }
+  }
+}
+
+void ReportAmbiguity(ParserState& parser, const ObjectTable& objects, Screen& screen,
+                     int slot) {
+  if (parser.TokenCodes[slot] != kObjectWord) return;
+  const bool askedBefore = parser.AmbiguityReported;
+  auto& named = parser.TokenValues[0];
+  const auto& candidates = parser.TokenValues[slot];
+  bool ambiguous = false;
+  for (int j = 0; j < kAmbiguityNames; ++j) {
+    named[j] = candidates[j];
+    if (candidates[j] != 0 && candidates[j + 1] != 0) ambiguous = true;
+  }
+  if (!ambiguous) return;
+  parser.AmbiguityReported = true;
+
+  PrintOpen(screen, askedBefore ? "Inoltre non" : "Non");
+  PrintOpen(screen, " ho ben capito a quale ti riferisci tra ");
+  const int count =
+      static_cast<int>(std::count_if(named.begin(), named.begin() + kAmbiguityNames,
+                                     [](double value) { return value != 0; }));
+  for (int j = 0; j < kAmbiguityNames; ++j) {
+    if (named[j] == 0) continue;
+    PrintOpen(screen, TitleOf(objects, named[j]));
+    PrintOpen(screen, j + 2 == count ? " e " : ", ");
+  }
+  PrintText(screen, " per cui ti prego di riformulare specificandolo.");
+}
+
+void RecogniseNumbers(ParserState& parser) {
+  for (int slot = 1; slot <= kTokenSlots; ++slot) {
+    if (parser.TokenCodes[slot] != kPlainWord) continue;
+    if (const std::optional<double> value = CanonicalNumber(parser.TokenWords[slot])) {
+      parser.TokenCodes[slot] = kNumberWord;
+      parser.TokenValues[slot][0] = *value;
+    }
+  }
+}
+
+}  // namespace vortila
