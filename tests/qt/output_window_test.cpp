@@ -166,7 +166,8 @@ class OutputWindowTest : public QObject {
     session.window.Start();
     QCOMPARE(session.Inventory()->text(), "");
     while (session.Box()->text() == kHeldPage) session.PressEnter();
-    QCOMPARE(session.Inventory()->text(), "> la tuta spaziale*\n> il casco*\n> la torcia");
+    QCOMPARE(session.Inventory()->text(),
+             "> la tuta spaziale*\n> il casco*\n> la torcia\n> la cassetta degli attrezzi\n> il gancio");
   }
 
   void TheOldestRowsFadeTowardsTheBackground() {
