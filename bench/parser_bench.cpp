@@ -51,5 +51,15 @@ void MegabyteCommandParse(benchmark::State& state) {
 }
 BENCHMARK(MegabyteCommandParse)->Unit(benchmark::kMillisecond);
 
+// A single word of half a megabyte of clitics, each cut off in turn and each answered.
+void MegabyteOfClitics(benchmark::State& state) {
+  StartedGame started;
+  std::string word = "x";
+  while (word.size() < (1 << 20)) word += "la";
+  for (auto _ : state) benchmark::DoNotOptimize(started.Parse(word));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * word.size()));
+}
+BENCHMARK(MegabyteOfClitics)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace vortila

@@ -24,8 +24,8 @@ class ParserTest : public ::testing::Test {
     world.verbs.VerbPatterns[slot] = pattern.empty() ? "%%" : pattern;
   }
 
-  void AddObject(int slot, std::string_view id, std::string_view location,
-                 std::string_view title, std::string_view nouns, std::string_view flags = "") {
+  void AddObject(int slot, std::string_view id, std::string_view location, std::string_view title,
+                 std::string_view nouns, std::string_view flags = "") {
     ObjectTable& objects = world.objects;
     objects.ObjectId[slot] = id;
     objects.ObjectLocation[slot] = location;
@@ -47,6 +47,7 @@ class ParserTest : public ::testing::Test {
   std::string Parse(std::string_view command) {
     screen.LinesShown = 0;
     world.InputLine = command;
+    IndexWords(world);
     accepted = ParseCommand(parser, world, screen);
     return Printed();
   }

@@ -52,9 +52,9 @@ std::string ReplaceAndRescan(std::string line, std::string_view form,
 
 TEST(NormaliseTest, OnePassGivesWhatRescanningFromTheStartGives) {
   const std::vector<std::string> pieces = {
-      "sul",  "sulla", "sull'", "a",   "destra", "sinistra", "sopra", "sotto", "dentro", "il",
-      "la",   "l'",    "e",     "ed",  "poi",    "d'",       "dell'", "nell'", "al",     "x",
-      "un'",  "i",     "in",    "col", "dal",    "fino",     "",      "questa", "sopr",  "a'"};
+      "sul", "sulla", "sull'", "a",   "destra", "sinistra", "sopra", "sotto",  "dentro", "il",
+      "la",  "l'",    "e",     "ed",  "poi",    "d'",       "dell'", "nell'",  "al",     "x",
+      "un'", "i",     "in",    "col", "dal",    "fino",     "",      "questa", "sopr",   "a'"};
   const std::vector<std::string> separators = {" ", " ", "", "  "};
   std::mt19937 random(2002);
   for (int round = 0; round < 20000; ++round) {
@@ -226,8 +226,7 @@ TEST_F(CommandTest, ASecondQuestionNamesOnlyWhatTheSecondWordsShare) {
 }
 
 TEST_F(CommandTest, WordsThatCannotBeOneObject) {
-  EXPECT_EQ(Parse("prendi chiave rossa torcia"),
-            "Dovresti parlarmi di un oggetto alla volta!\n");
+  EXPECT_EQ(Parse("prendi chiave rossa torcia"), "Dovresti parlarmi di un oggetto alla volta!\n");
   EXPECT_FALSE(accepted);
 
   EXPECT_EQ(Parse("prendi il vaso"), "Non vedo nulla del genere.\n");
@@ -253,8 +252,8 @@ TEST_F(CommandTest, OnlyCanonicalPositiveNumbersAreNumbers) {
     EXPECT_EQ(parser.TokenValues[2][0], value) << word;
     EXPECT_EQ(Verb(), 5) << word;
   }
-  for (const char* word : {"03", "0", "-3", "0.5", "2.50", "3x", "1.2.3", "+3",
-                           "123456789012345678901234567890"}) {
+  for (const char* word :
+       {"03", "0", "-3", "0.5", "2.50", "3x", "1.2.3", "+3", "123456789012345678901234567890"}) {
     Parse(std::string("premi ") + word);
     EXPECT_EQ(parser.TokenCodes[2], kPlainWord) << word;
   }

@@ -40,6 +40,7 @@ void StartGame(Game& game) {
   for (std::string_view text : kIntroductionTexts) PrintText(game.screen, text);
   LoadVerbs(world.verbs, game.folder);
   LoadObjects(world.objects, game.folder);
+  IndexWords(world);
   world.CurrentRoom = FindObjectSlot(world.objects, world.objects.ObjectLocation[1]);
   world.WheelPosition = -1;
   DescribeRoom(world, game.screen, game.parser);

@@ -31,13 +31,11 @@ constexpr Clitic kClitics[] = {
 constexpr int kPlayerSlot = 1;
 
 // Step one of the recognition: every verb entry whose words hold the first word.
-void LookUpVerb(ParserState& parser, const VerbTable& verbs) {
-  const std::string& word = parser.TokenWords[1];
+void LookUpVerb(ParserState& parser, const World& world) {
   int candidate = 0;
-  for (int v = 0; v <= kVerbSlots; ++v) {
-    if (!HasWord(verbs.VerbWords[v], word)) continue;
+  for (const int entry : VerbEntriesNaming(world, parser.TokenWords[1])) {
     parser.TokenCodes[1] = kVerbWord;
-    parser.TokenValues[1][candidate] = verbs.VerbCode[v];
+    parser.TokenValues[1][candidate] = world.verbs.VerbCode[entry];
     candidate = std::min(candidate + 1, kLastCandidate);
   }
 }
@@ -50,7 +48,7 @@ void RecogniseVerb(ParserState& parser, const World& world, Screen& screen) {
   // of each level, so a word made of many clitics cannot exhaust the call stack.
   std::vector<std::size_t> nextTest;
   const auto recognise = [&] {
-    LookUpVerb(parser, world.verbs);
+    LookUpVerb(parser, world);
     if (parser.TokenCodes[1] == kPlainWord) nextTest.push_back(0);
   };
   recognise();

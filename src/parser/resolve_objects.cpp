@@ -25,10 +25,7 @@ void LookUpWord(ParserState& parser, const World& world, Screen& screen, int slo
   const ObjectTable& objects = world.objects;
   bool seenOutside = false;
   int found = 0;
-  for (int k = 0; k <= kObjectSlots; ++k) {
-    if (!HasWord(objects.ObjectNouns[k], word) && objects.ObjectId[k] != word) {
-      continue;
-    }
+  for (const int k : ObjectsNaming(world, word)) {
     if (k == world.CurrentRoom && objects.ObjectId[k] != word) {
       parser.TokenCodes[slot] = kRoomNoun;
     } else if (objects.ObjectLocation[k] == "locazione") {
@@ -108,8 +105,8 @@ std::optional<double> CanonicalNumber(std::string_view word) {
     return std::nullopt;
   }
   double value = 0;
-  const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value,
-                                            std::chars_format::fixed);
+  const auto [end, error] =
+      std::from_chars(word.data(), word.data() + word.size(), value, std::chars_format::fixed);
   if (error != std::errc() || end != word.data() + word.size() || !(value > 0)) {
     return std::nullopt;
   }
@@ -144,8 +141,7 @@ void ResolveObjects(ParserState& parser, const World& world, Screen& screen) {
   }
 }
 
-void ReportAmbiguity(ParserState& parser, const ObjectTable& objects, Screen& screen,
-                     int slot) {
+void ReportAmbiguity(ParserState& parser, const ObjectTable& objects, Screen& screen, int slot) {
   if (parser.TokenCodes[slot] != kObjectWord) return;
   const bool askedBefore = parser.AmbiguityReported;
   auto& named = parser.TokenValues[0];
@@ -160,9 +156,8 @@ void ReportAmbiguity(ParserState& parser, const ObjectTable& objects, Screen& sc
 
   PrintOpen(screen, askedBefore ? "Inoltre non" : "Non");
   PrintOpen(screen, " ho ben capito a quale ti riferisci tra ");
-  const int count =
-      static_cast<int>(std::count_if(named.begin(), named.begin() + kAmbiguityNames,
-                                     [](double value) { return value != 0; }));
+  const int count = static_cast<int>(std::count_if(named.begin(), named.begin() + kAmbiguityNames,
+                                                   [](double value) { return value != 0; }));
   for (int j = 0; j < kAmbiguityNames; ++j) {
     if (named[j] == 0) continue;
     PrintOpen(screen, TitleOf(objects, named[j]));

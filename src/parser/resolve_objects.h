@@ -14,8 +14,7 @@ namespace vortila {
 void ResolveObjects(ParserState& parser, const World& world, Screen& screen);
 
 // When slot `slot` still names several objects, says so, naming up to five of them.
-void ReportAmbiguity(ParserState& parser, const ObjectTable& objects, Screen& screen,
-                     int slot);
+void ReportAmbiguity(ParserState& parser, const ObjectTable& objects, Screen& screen, int slot);
 
 // Marks plain words that are a positive number written the way the game writes numbers
 // ("3", "2.5", ".5"; not "03", "0" or "-3").

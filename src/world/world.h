@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 // The whole world of one game: the object table, the verb table and the story variables.
 // Tables are parallel arrays indexed by slot; slot 0 is never loaded and stays empty, so a
@@ -36,9 +38,31 @@ struct VerbTable {
   Column<std::string> VerbPatterns;
 };
 
+// Transparent, so that the index can be asked with a string_view.
+struct WordHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view word) const {
+    return std::hash<std::string_view>{}(word);
+  }
+};
+
+// For each word of the verb table, the verb entries that list it; for each noun and Id of
+// the object table, the objects that have it; all in ascending order. The words and the Ids
+// never change once the data files have been read, so the index built then (IndexWords)
+// serves until they are read again.
+struct WordIndex {
+  using Slots = std::unordered_map<std::string, std::vector<int>, WordHash, std::equal_to<>>;
+  Slots verbEntries;
+  Slots objects;
+  // No word list and no Id is longer: a longer word cannot be named anywhere, and is
+  // turned away before it is hashed or searched for.
+  std::size_t longestList = 0;
+};
+
 struct World {
   ObjectTable objects;
   VerbTable verbs;
+  WordIndex wordIndex;
 
   int CurrentRoom = 0;
   int StoryClock = 0;
@@ -56,6 +80,14 @@ inline bool HasCode(std::string_view flags, std::string_view code) {
 // Whether a word list (VerbWords, ObjectNouns: words between single blanks, with a blank at
 // each end) holds `word` whole, that is, the list contains a blank, the word and a blank.
 bool HasWord(std::string_view words, std::string_view word);
+
+// Builds the word index from the two tables; run it whenever they have been read.
+void IndexWords(World& world);
+
+// The verb entries whose words hold `word`, in ascending order.
+std::vector<int> VerbEntriesNaming(const World& world, std::string_view word);
+// The objects (slots 0..50) whose nouns hold `word` or whose Id is `word`, in ascending order.
+std::vector<int> ObjectsNaming(const World& world, std::string_view word);
 
 // The slot of the object whose Id is exactly `id`, or 0 when there is none. Every slot is
 // compared and the highest match wins, so a duplicated Id resolves to its last record; an
