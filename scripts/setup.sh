@@ -20,6 +20,9 @@ vortila_require_packages() {
 }
 
 vortila_build_packages=(cmake ninja-build g++ libgtest-dev libgmock-dev)
+# The terminal front end: ncurses for the screen, chafa (whose headers need glib's) and
+# libpng for the pictures, and tmux, in which its tests play it.
+vortila_term_packages=(pkg-config libncurses-dev libchafa-dev libglib2.0-dev libpng-dev tmux)
 
 # Configures (once) and builds a preset quietly; the build's own output shows on failure.
 vortila_build() {
