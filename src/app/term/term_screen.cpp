@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 #include <string>
@@ -118,9 +119,9 @@ TermKey CharacterKey(wint_t key) {
 TermScreen::TermScreen(std::FILE* in, std::FILE* out, const char* terminalType) {
   screen_ = newterm(terminalType, out, in);
   if (screen_ == nullptr) {
-    throw std::runtime_error("Il terminale \"" +
-                             std::string(terminalType ? terminalType : "$TERM") +
-                             "\" non è conosciuto.");
+    const char* name = terminalType ? terminalType : std::getenv("TERM");
+    throw std::runtime_error("Non conosco il terminale \"" + std::string(name ? name : "") +
+                             "\": la variabile TERM non nomina un terminale noto.");
   }
   set_term(screen_);
   // Ctrl-C and Ctrl-D reach the game as keys: they close it in order, settings saved.
