@@ -4,7 +4,7 @@
 # is killed, after which the terminal must be given back all the same.
 # Usage: term_process_test.sh VORTILA_TERM DATA_FOLDER WORK_FOLDER
 set -euo pipefail
-program=$1 data=$2 work=$3
+program=$(realpath "$1") data=$2 work=$3
 
 rm -rf "$work"
 mkdir -p "$work/play"
@@ -35,7 +35,12 @@ wait_until() {
 }
 shows() { screen | grep -qF -- "$1"; }
 wait_for() { wait_until shows "$1" || fail "the screen never showed '$1'"; }
-changed() { [ "$(screen)" != "$1" ]; }
+# Changed from $1, and no longer changing: a redraw may reach tmux in more than one piece.
+changed() {
+  local now
+  now=$(screen)
+  [ "$now" != "$1" ] && sleep 0.05 && [ "$(screen)" = "$now" ]
+}
 # The shell in the pane writes the game's exit status (128 + the signal for a signal) when it
 # ends: tmux itself may learn of it late.
 ended() { [ -s "$work/status" ]; }

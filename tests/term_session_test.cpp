@@ -118,14 +118,5 @@ TEST_F(TermSessionTest, CtrlDDeletesUnderTheCursorAndClosesOnlyAnEmptyLine) {
   EXPECT_TRUE(folder.Has("iniziale.ini"));
 }
 
-TEST_F(TermSessionTest, SettingsThatCannotBeWrittenAreToldAsTheGameCloses) {
-  StartAndPlay();
-  std::filesystem::remove(folder.path() / "iniziale.ini");
-  std::filesystem::create_directory(folder.path() / "iniziale.ini");
-  Press(TermKey::kInterrupt);
-  EXPECT_TRUE(session.Ended());
-  EXPECT_NE(session.Problem(), "");
-}
-
 }  // namespace
 }  // namespace vortila
