@@ -3,6 +3,8 @@
 #include <curses.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <clocale>
 #include <cstdio>
 #include <memory>
@@ -12,8 +14,8 @@
 #include "png_writer.h"
 #include "test_support.h"
 
-// The terminal front end drawn onto an ncurses screen that writes to /dev/null; what it drew
-// is read back cell by cell.
+// The terminal front end drawn onto an ncurses screen that writes to a file; what it drew is
+// read back cell by cell.
 namespace vortila {
 namespace {
 
@@ -37,10 +39,21 @@ class TermScreenTest : public ::testing::Test {
     screen = std::make_unique<TermScreen>(in, out, terminalType);
     resizeterm(lines, columns);
   }
+  // Speckles of every colour, so that the picture takes many colour pairs.
   void WritePicture(std::string_view name = "001.pkd") {
     testing::WritePng(folder.path() / name, 40, 40, [](int x, int y) {
-      return (x / 10 + y / 10) % 2 ? testing::Rgb{250, 200, 0} : testing::Rgb{0, 40, 120};
+      const unsigned speckle = static_cast<unsigned>(x * 7919 + y * 104729) * 2654435761U;
+      return testing::Rgb{static_cast<std::uint8_t>(speckle >> 24),
+                          static_cast<std::uint8_t>(speckle >> 16),
+                          static_cast<std::uint8_t>(speckle >> 8)};
     });
+  }
+
+  // What ncurses has sent to the terminal so far.
+  long BytesSent() const {
+    struct stat file {};
+    fstat(fileno(out), &file);
+    return static_cast<long>(file.st_size);
   }
 
   static Cell At(int line, int column) {
@@ -76,7 +89,7 @@ class TermScreenTest : public ::testing::Test {
   testing::TempFolder folder;
   TermSession session{folder.path()};
   std::FILE* in = std::fopen("/dev/null", "r");
-  std::FILE* out = std::fopen("/dev/null", "w");
+  std::FILE* out = std::tmpfile();
   std::unique_ptr<TermScreen> screen;
 };
 
@@ -127,6 +140,22 @@ TEST_F(TermScreenTest, AMonochromeTerminalDrawsThePictureInSymbolsAlone) {
   int drawn = 0;
   for (int y = 0; y < 21; ++y) drawn += Line(y, kTermTextColumns + 1).size();
   EXPECT_GT(drawn, 100);
+}
+
+TEST_F(TermScreenTest, ARedrawThatChangesNothingSendsNothingEvenWithFewColourPairs) {
+  WritePicture();
+  session.Start();
+  // Eight colours and 64 pairs: the picture takes more than half of them.
+  Open("xterm", 30, 120);
+  screen->Draw(session);
+  const long first = BytesSent();
+  EXPECT_GT(first, 2000);
+  screen->Draw(session);
+  EXPECT_LT(BytesSent() - first, 20);
+  // A letter typed sends little more than the letter.
+  session.HandleKey({TermKey::kCharacter, U'x'});
+  screen->Draw(session);
+  EXPECT_LT(BytesSent() - first, 40);
 }
 
 TEST_F(TermScreenTest, AMissingPictureLeavesThePaneEmpty) {

@@ -146,16 +146,22 @@ TermScreen::~TermScreen() {
 
 void TermScreen::Draw(TermSession& session) {
   set_term(screen_);
-  // Pairs are made as pictures need them; when half are taken, they start over and the
-  // terminal is painted afresh, so that no cell keeps a pair that now means other colours.
-  if (nextPair_ > COLOR_PAIRS / 2) {
+  const TermLayout layout =
+      ComputeTermLayout(COLS, LINES, static_cast<int>(session.InventoryLines().size()));
+  // Pairs are made as pictures need them. When another picture (or size) comes and half the
+  // pairs are taken, they start over and the terminal is painted afresh, so that no cell
+  // keeps a pair that now means other colours. A terminal with few pairs repaints only when
+  // the picture changes, never at every key.
+  const std::string picture = session.Picture().string() + '@' +
+                              std::to_string(layout.picture.columns) + 'x' +
+                              std::to_string(layout.picture.lines);
+  if (picture != pairedPicture_ && nextPair_ > COLOR_PAIRS / 2) {
     pairs_.clear();
     nextPair_ = 1;
     Repaint();
   }
+  pairedPicture_ = picture;
   werase(stdscr);
-  const TermLayout layout =
-      ComputeTermLayout(COLS, LINES, static_cast<int>(session.InventoryLines().size()));
   DrawRows(layout, session);
   DrawInventory(layout.inventory, session);
   DrawPicture(layout.picture, session);

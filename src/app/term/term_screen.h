@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 #include <unordered_map>
 
 #include "app/term/layout.h"
@@ -50,6 +51,8 @@ class TermScreen {
   PictureCache pictures_{ColourDepth::kNone, false};
   std::unordered_map<std::int64_t, int> pairs_;
   int nextPair_ = 1;
+  // The picture and pane size the pairs were last made for.
+  std::string pairedPicture_;
 };
 
 }  // namespace vortila
