@@ -25,6 +25,9 @@ vortila_build_packages=(cmake ninja-build g++ libgtest-dev libgmock-dev)
 vortila_qt_packages=(qt6-base-dev libgl-dev fonts-dejavu-core)
 # Pictures of the window in play: a virtual display, keys sent to it, a screen grabber.
 vortila_screenshot_packages=(xvfb xauth xdotool imagemagick)
+# The terminal front end: ncurses for the screen, chafa (whose headers need glib's) and
+# libpng for the pictures, and tmux, in which its tests play it.
+vortila_term_packages=(pkg-config libncurses-dev libchafa-dev libglib2.0-dev libpng-dev tmux)
 
 # Configures (once) and builds a preset quietly; the build's own output shows on failure.
 vortila_build() {

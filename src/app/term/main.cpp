@@ -1,0 +1,86 @@
+#include <curses.h>
+#include <unistd.h>
+
+#include <clocale>
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <stdexcept>
+
+#include "app/term/term_screen.h"
+#include "app/term/term_session.h"
+#include "world/files.h"
+
+// vortila-term: the game full-screen in a terminal. It plays in the current directory.
+namespace {
+
+// The one thing a signal handler may need: whether the terminal must be given back. A
+// handler can reach nothing else, hence a variable of its own.
+volatile std::sig_atomic_t terminalTaken = 0;
+
+constexpr int kFatalSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT,
+                                 SIGTERM, SIGHUP, SIGINT, SIGQUIT};
+struct sigaction previousActions[NSIG];
+
+// Whatever ends the program, the player's terminal must not be left without echo, in raw
+// mode or on the alternate screen. The handler gives it back, then lets the signal do what
+// it did before (a core dump, a sanitizer's report, the end of the process).
+void RestoreTerminalAndRaise(int signal) {
+  if (terminalTaken) endwin();
+  terminalTaken = 0;
+  sigaction(signal, &previousActions[signal], nullptr);
+  raise(signal);
+}
+
+void RestoreTerminalOnSignals() {
+  struct sigaction action {};
+  action.sa_handler = RestoreTerminalAndRaise;
+  sigemptyset(&action.sa_mask);
+  for (const int signal : kFatalSignals) sigaction(signal, &action, &previousActions[signal]);
+}
+
+// Marks the terminal as taken for the signal handler, for as long as the screen holds it.
+struct TerminalTaken {
+  TerminalTaken() { terminalTaken = 1; }
+  ~TerminalTaken() { terminalTaken = 0; }
+  TerminalTaken(const TerminalTaken&) = delete;
+  TerminalTaken& operator=(const TerminalTaken&) = delete;
+};
+
+void Play(vortila::TermSession& session) {
+  vortila::TermScreen screen(stdin, stdout);
+  const TerminalTaken taken;
+  while (!session.Ended()) {
+    screen.Draw(session);
+    const vortila::TermKey key = screen.ReadKey();
+    if (key.kind == vortila::TermKey::kRepaint) screen.Repaint();
+    session.HandleKey(key);
+  }
+}
+
+}  // namespace
+
+int main() {
+  std::setlocale(LC_ALL, "");
+  if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) {
+    std::cerr << "vortila-term gioca in un terminale; per un flusso di testo c'è vortila-stream.\n";
+    return 1;
+  }
+  vortila::TermSession session(".");
+  try {
+    // The game starts before the terminal is taken, so that a start-up failure is told on a
+    // terminal left as it was.
+    session.Start();
+    RestoreTerminalOnSignals();
+    Play(session);
+  } catch (const std::exception& error) {
+    // The screen has been given back by now: the message is read on the terminal as it was.
+    std::cerr << error.what() << '\n';
+    return 1;
+  }
+  if (!session.Problem().empty()) {
+    std::cerr << session.Problem() << '\n';
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/game.h"
+#include "app/term/command_line.h"
+#include "screen/screen.h"
+#include "screen/window.h"
+
+// The game in a terminal, apart from the terminal itself: what the screen shows and what
+// each key does. The terminal (TermScreen) reads keys into TermKeys and draws this.
+namespace vortila {
+
+// A key as the terminal reports it, before the game or the command line sees it.
+struct TermKey {
+  enum Kind {
+    kCharacter,  // a typed character, in `character`
+    kEnter,
+    kUp,
+    kDown,
+    kLeft,
+    kRight,
+    kHome,
+    kEnd,
+    kBackspace,
+    kDelete,
+    kLineStart,   // Ctrl-A: the cursor to the start
+    kLineEnd,     // Ctrl-E: the cursor to the end, without the game's End
+    kClearLine,   // Ctrl-U
+    kInterrupt,   // Ctrl-C: closes the game
+    kEndOfInput,  // Ctrl-D: closes the game on an empty line, deletes otherwise
+    kOther,       // any other key (function keys, Escape, ...)
+    kResize,      // not keys: the terminal changed size, or Ctrl-L asked for a repaint
+    kRepaint,
+  };
+  Kind kind = kOther;
+  char32_t character = 0;
+};
+
+class TermSession final : public Window {
+ public:
+  explicit TermSession(std::filesystem::path folder);
+
+  // Starts the game; nothing is drawn yet, so a failure leaves the terminal untouched.
+  // Throws StartupError.
+  void Start();
+  // One key: the game's key handlers first, as the window's key events reach them, then the
+  // command line's own editing.
+  void HandleKey(const TermKey& key);
+  // Closing the window: the settings are saved and the program ends.
+  void Close();
+
+  bool Ended() const { return ended_; }
+  // Empty, or what went wrong as the program ended.
+  const std::string& Problem() const { return problem_; }
+
+  const std::array<std::string, kScreenRows>& Rows() const { return rows_; }
+  const std::vector<std::string>& InventoryLines() const { return inventory_; }
+  // The picture file shown, relative to the game's folder; empty before the first.
+  const std::filesystem::path& Picture() const { return picture_; }
+  const std::filesystem::path& Folder() const { return game_.folder; }
+  CommandLine& Line() { return line_; }
+  const Game& game() const { return game_; }
+
+  void ScrollTextlines() override;
+  void SetTextline(int row, std::string_view text) override;
+  std::string TextInput() const override { return line_.Text(); }
+  void SetTextInput(std::string_view text) override { line_.SetText(text); }
+  void SetInventarietto(std::string_view text) override;
+  void ShowImmagine(std::string_view fileName) override { picture_ = fileName; }
+  void ShowOutput() override {}
+  WindowSettings CurrentSettings() const override { return settings_; }
+  void ApplySettings(WindowSettings settings) override { settings_ = settings; }
+  void EndProgram(std::string_view problem) override;
+
+ private:
+  void Edit(const TermKey& key);
+
+  std::array<std::string, kScreenRows> rows_;
+  CommandLine line_;
+  std::vector<std::string> inventory_;
+  std::filesystem::path picture_;
+  // A terminal has no window geometry: the values of iniziale.ini are kept and written back.
+  WindowSettings settings_{kDefaultWindowSettings};
+  bool ended_ = false;
+  std::string problem_;
+  Game game_;
+};
+
+}  // namespace vortila
