@@ -144,6 +144,8 @@ OutputWindow::OutputWindow(std::filesystem::path folder)
   inventario_->setToolTip("Oggetti in tuo possesso");
   inventario_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
   inventarietto_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // The frame is narrow: a long title goes on in the next line rather than being cut off.
+  inventarietto_->setWordWrap(true);
   inventarietto_->setAccessibleDescription("Oggetti in tuo possesso");
   (new QVBoxLayout(inventario_))->addWidget(inventarietto_);
 
