@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -295,6 +297,39 @@ TEST_F(CommandTest, OfTwoFittingEntriesTheLaterOneWins) {
   EXPECT_EQ(Verb(), 10);
   Parse("vai a destra");
   EXPECT_EQ(Verb(), 8);
+}
+
+// Whatever the line, the parser either accepts it or answers in its own words.
+TEST_F(CommandTest, AnyLineGetsAParseOrTheParsersOwnAnswer) {
+  std::string thousandWords;
+  for (int i = 0; i < 1000; ++i) thousandWords += "prendi ";
+  const std::string lines[] = {
+      "",          "   ",           thousandWords, "il la lo gli", "!!! ??? ...", "\uFFFD\uFFFD",
+      "sul",       "dentr a destr", "l'",          "d' un'",       "%o %t %% %v", "prendi %o",
+      "premi 1e9", "te te te",      "lalalalala"};
+  const std::string answers[] = {"Non si capisce a cosa ti riferisci!",
+                                 "Non vedi più ",
+                                 "Non ho ben capito",
+                                 "Inoltre non ho ben capito",
+                                 "Dovresti parlarmi di un oggetto alla volta!",
+                                 "Dovresti iniziare ogni frase con un verbo, per cortesia.",
+                                 "Non mi è molto chiaro. Prova a riformulare!",
+                                 "Ho capito solo '",
+                                 "Lascia perdere! Non ha davvero alcuna importanza.",
+                                 "Non vedo nulla del genere.",
+                                 "("};
+  for (const std::string& line : lines) {
+    std::istringstream printed(Parse(std::string(TrimBlanks(line))));
+    for (std::string shown; std::getline(printed, shown);) {
+      const bool known = std::ranges::any_of(
+          answers, [&](const std::string& answer) { return shown.starts_with(answer); });
+      // A question about several objects may run on to a second line.
+      EXPECT_TRUE(known || shown.find("per cui ti prego") != std::string::npos)
+          << "«" << line.substr(0, 40) << "» printed «" << shown << "»";
+    }
+  }
+  Parse(thousandWords.substr(0, thousandWords.size() - 1));
+  EXPECT_EQ(parser.TokenWords[10].size(), thousandWords.size() - 1 - 9 * 7);
 }
 
 }  // namespace
