@@ -1,6 +1,7 @@
 #include "world/world.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace vortila {
 
@@ -35,11 +36,7 @@ void ForEachListedWord(std::string_view words, Visit visit) {
   }
 }
 
-void Add(WordIndex::Slots& index, std::string_view word, int slot) {
-  auto found = index.find(word);
-  if (found == index.end()) found = index.emplace(std::string(word), std::vector<int>()).first;
-  if (found->second.empty() || found->second.back() != slot) found->second.push_back(slot);
-}
+std::size_t HashOf(std::string_view word) { return std::hash<std::string_view>{}(word); }
 
 // Only a single word can be looked up in the index; anything else (the rest of a long
 // command, a pronoun's marker) is searched for in the lists themselves.
@@ -47,9 +44,23 @@ bool IsSingleWord(std::string_view word) {
   return !word.empty() && word.find(' ') == std::string_view::npos;
 }
 
-std::vector<int> Indexed(const WordIndex::Slots& index, std::string_view word) {
-  const auto found = index.find(word);
-  return found == index.end() ? std::vector<int>() : found->second;
+// The slots, in ascending order, that `names` accepts for `word`: among those the index
+// gives for a single word, or among all `slots` for anything else.
+template <typename Names>
+std::vector<int> SlotsNaming(const WordIndex::Entries& index, int slots, std::string_view word,
+                             Names names) {
+  std::vector<int> found;
+  const auto accept = [&](int slot) {
+    if ((found.empty() || found.back() != slot) && names(slot)) found.push_back(slot);
+  };
+  if (IsSingleWord(word)) {
+    const std::size_t hash = HashOf(word);
+    auto at = std::lower_bound(index.begin(), index.end(), std::pair(hash, 0));
+    for (; at != index.end() && at->first == hash; ++at) accept(at->second);
+  } else {
+    for (int slot = 0; slot <= slots; ++slot) accept(slot);
+  }
+  return found;
 }
 
 }  // namespace
@@ -62,40 +73,34 @@ void IndexWords(World& world) {
   };
   for (int entry = 0; entry <= kVerbSlots; ++entry) {
     measure(world.verbs.VerbWords[entry]);
-    ForEachListedWord(world.verbs.VerbWords[entry],
-                      [&](std::string_view word) { Add(index.verbEntries, word, entry); });
+    ForEachListedWord(world.verbs.VerbWords[entry], [&](std::string_view word) {
+      index.verbEntries.emplace_back(HashOf(word), entry);
+    });
   }
   for (int slot = 0; slot <= kObjectSlots; ++slot) {
     measure(world.objects.ObjectNouns[slot]);
     measure(world.objects.ObjectId[slot]);
-    ForEachListedWord(world.objects.ObjectNouns[slot],
-                      [&](std::string_view word) { Add(index.objects, word, slot); });
-    if (!world.objects.ObjectId[slot].empty()) {
-      Add(index.objects, world.objects.ObjectId[slot], slot);
-    }
+    ForEachListedWord(world.objects.ObjectNouns[slot], [&](std::string_view word) {
+      index.objects.emplace_back(HashOf(word), slot);
+    });
+    index.objects.emplace_back(HashOf(world.objects.ObjectId[slot]), slot);
   }
+  std::sort(index.verbEntries.begin(), index.verbEntries.end());
+  std::sort(index.objects.begin(), index.objects.end());
 }
 
 std::vector<int> VerbEntriesNaming(const World& world, std::string_view word) {
   if (word.size() > world.wordIndex.longestList) return {};
-  if (IsSingleWord(word)) return Indexed(world.wordIndex.verbEntries, word);
-  std::vector<int> entries;
-  for (int entry = 0; entry <= kVerbSlots; ++entry) {
-    if (HasWord(world.verbs.VerbWords[entry], word)) entries.push_back(entry);
-  }
-  return entries;
+  return SlotsNaming(world.wordIndex.verbEntries, kVerbSlots, word,
+                     [&](int entry) { return HasWord(world.verbs.VerbWords[entry], word); });
 }
 
 std::vector<int> ObjectsNaming(const World& world, std::string_view word) {
   if (word.size() > world.wordIndex.longestList) return {};
-  if (IsSingleWord(word)) return Indexed(world.wordIndex.objects, word);
-  std::vector<int> slots;
-  for (int slot = 0; slot <= kObjectSlots; ++slot) {
-    if (HasWord(world.objects.ObjectNouns[slot], word) || world.objects.ObjectId[slot] == word) {
-      slots.push_back(slot);
-    }
-  }
-  return slots;
+  const ObjectTable& objects = world.objects;
+  return SlotsNaming(world.wordIndex.objects, kObjectSlots, word, [&](int slot) {
+    return HasWord(objects.ObjectNouns[slot], word) || objects.ObjectId[slot] == word;
+  });
 }
 
 int FindObjectSlot(const ObjectTable& objects, std::string_view id) {

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 // The whole world of one game: the object table, the verb table and the story variables.
@@ -38,22 +38,15 @@ struct VerbTable {
   Column<std::string> VerbPatterns;
 };
 
-// Transparent, so that the index can be asked with a string_view.
-struct WordHash {
-  using is_transparent = void;
-  std::size_t operator()(std::string_view word) const {
-    return std::hash<std::string_view>{}(word);
-  }
-};
-
 // For each word of the verb table, the verb entries that list it; for each noun and Id of
-// the object table, the objects that have it; all in ascending order. The words and the Ids
-// never change once the data files have been read, so the index built then (IndexWords)
-// serves until they are read again.
+// the object table, the objects that have it. The words and the Ids never change once the
+// data files have been read, so the index built then (IndexWords) serves until they are read
+// again. It keeps the hash of each word beside its slot, sorted: the hash finds the few slots
+// to look at, and each is then checked against its own list.
 struct WordIndex {
-  using Slots = std::unordered_map<std::string, std::vector<int>, WordHash, std::equal_to<>>;
-  Slots verbEntries;
-  Slots objects;
+  using Entries = std::vector<std::pair<std::size_t, int>>;
+  Entries verbEntries;
+  Entries objects;
   // No word list and no Id is longer: a longer word cannot be named anywhere, and is
   // turned away before it is hashed or searched for.
   std::size_t longestList = 0;
