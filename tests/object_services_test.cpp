@@ -9,37 +9,27 @@
 namespace vortila {
 namespace {
 
-class InventoryTest : public ::testing::Test {
+class InventoryTest : public testing::ParserTest {
  protected:
   InventoryTest() {
     world.StoryClock = 6;
-    Put(1, "stesso", "buio", "te stesso", "");
+    AddObject(1, "stesso", "buio", "te stesso", "");
   }
-
-  void Put(int slot, std::string id, std::string location, std::string title, std::string flags) {
-    world.objects.ObjectId[slot] = std::move(id);
-    world.objects.ObjectLocation[slot] = std::move(location);
-    world.objects.ObjectTitle[slot] = std::move(title);
-    world.objects.ObjectFlags[slot] = std::move(flags);
-  }
-
-  World world;
-  testing::RecordingWindow window;
 };
 
 TEST_F(InventoryTest, ListsCarriedObjectsInSlotOrderAndMarksWhatIsWorn) {
-  Put(2, "casco", "stesso", "il casco", "%W");
-  Put(3, "torcia", "stesso", "la torcia", "%f%a");
-  Put(4, "gancio", "buio", "il gancio", "");
+  AddObject(2, "casco", "stesso", "il casco", "", "%W");
+  AddObject(3, "torcia", "stesso", "la torcia", "", "%f%a");
+  AddObject(4, "gancio", "buio", "il gancio", "", "");
   UpdateInventory(world, window);
   EXPECT_EQ(window.inventory, "> il casco*\r> la torcia\r");
 }
 
 TEST_F(InventoryTest, AnOpenContainerShowsOnePlusForEachLooseThingInside) {
-  Put(2, "cassetta", "stesso", "la cassetta", "%c%O");
-  Put(3, "cacciavite", "cassetta", "il cacciavite", "");
-  Put(4, "vite", "cassetta", "la vite", "%s");
-  Put(5, "chiave", "cassetta", "la chiave", "");
+  AddObject(2, "cassetta", "stesso", "la cassetta", "", "%c%O");
+  AddObject(3, "cacciavite", "cassetta", "il cacciavite", "", "");
+  AddObject(4, "vite", "cassetta", "la vite", "", "%s");
+  AddObject(5, "chiave", "cassetta", "la chiave", "", "");
   UpdateInventory(world, window);
   EXPECT_EQ(window.inventory, "> la cassetta++\r");
 
@@ -53,7 +43,7 @@ TEST_F(InventoryTest, AnOpenContainerShowsOnePlusForEachLooseThingInside) {
 TEST_F(InventoryTest, TheIntroductionKeepsWhatTheLabelShowed) {
   window.inventory = "prima";
   world.StoryClock = 5;
-  Put(2, "casco", "stesso", "il casco", "%W");
+  AddObject(2, "casco", "stesso", "il casco", "", "%W");
   UpdateInventory(world, window);
   EXPECT_EQ(window.inventory, "prima");
 }
