@@ -5,6 +5,7 @@
 #include <string>
 
 #include "parser/parser_state.h"
+#include "rules/rules.h"
 #include "screen/screen.h"
 #include "screen/window.h"
 #include "world/world.h"
@@ -25,6 +26,7 @@ struct Game {
   World world;
   Screen screen;
   ParserState parser;
+  TurnVariables turn;
 
   // Past command lines, lower-cased but not trimmed: entry 1 is the newest, entry 100 the
   // oldest kept; entry 0 is never used.

@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "parser/object_services.h"
 #include "parser/parse_command.h"
+#include "rules/turn.h"
 #include "text/utf8.h"
 
 namespace vortila {
@@ -75,6 +76,12 @@ void AnswerAfterEnding(Game& game) {
   }
 }
 
+void PlayTurn(Game& game) {
+  const GameControl control{[&game] { StartGame(game); }, [&game] { QuitGame(game); }};
+  Rules rules{game.world, game.screen, game.parser, game.window, game.turn, control};
+  RunTurn(rules);
+}
+
 void EnterCommand(Game& game, std::string line) {
   World& world = game.world;
   Screen& screen = game.screen;
@@ -85,8 +92,8 @@ void EnterCommand(Game& game, std::string line) {
   world.InputLine = std::string(TrimBlanks(world.InputLine));
 
   if (GameIsRunning(world.GameOverState)) {
-    // The rules take over the commands the parser accepts once they are part of the game.
-    ParseCommand(game.parser, world, screen);
+    if (ParseCommand(game.parser, world, screen)) PlayTurn(game);
+    if (game.ended) return;
   } else {
     AnswerAfterEnding(game);
     if (game.ended) return;

@@ -70,6 +70,14 @@ inline bool HasCode(std::string_view flags, std::string_view code) {
   return flags.find(code) != std::string_view::npos;
 }
 
+// Rewrites the first `from` in an object's flags as `to`, a code of the same length ("%o"
+// closed becomes "%O" open); flags without `from` stay as they are.
+inline void ReplaceFirstCode(std::string& flags, std::string_view from, std::string_view to) {
+  if (const std::size_t at = flags.find(from); at != std::string::npos) {
+    flags.replace(at, from.size(), to);
+  }
+}
+
 // Whether a word list (VerbWords, ObjectNouns: words between single blanks, with a blank at
 // each end) holds `word` whole, that is, the list contains a blank, the word and a blank.
 bool HasWord(std::string_view words, std::string_view word);

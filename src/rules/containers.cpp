@@ -1,0 +1,145 @@
+#include <string>
+
+#include "parser/object_services.h"
+#include "rules/handlers.h"
+#include "rules/narration.h"
+
+namespace vortila {
+
+namespace {
+
+// Whether the tool of the command is the one a lock names in brackets after `code`.
+bool IsTheKey(const Rules& rules, std::string_view code) {
+  const int tool = rules.turn.SecondObject;
+  const std::string_view key = CodeArgument(FlagsOf(rules, rules.turn.FirstObject), code);
+  return tool > 0 && key == rules.world.objects.ObjectId[tool];
+}
+
+// "Non puoi aprire X con " and then the tool, or the bare hands when none was named.
+void RefuseTool(Rules& rules, std::string_view refusal) {
+  const int tool = rules.turn.SecondObject;
+  PrintOpen(rules.screen, std::string(refusal) + TitleOf(rules, rules.turn.FirstObject) + " con ");
+  PrintText(rules.screen, tool > 0 ? TitleOf(rules, tool) + "." : std::string("le mani."));
+}
+
+// Unlocking and locking need a tool in hand; the refusal says what is missing.
+bool HasToolInHand(Rules& rules) {
+  const int tool = rules.turn.SecondObject;
+  if (tool == 0) {
+    PrintText(rules.screen, "Riformula, per favore.");
+    return false;
+  }
+  if (!IsCarried(rules, tool)) {
+    PrintText(rules.screen, "Non hai in mano " + TitleOf(rules, tool) + ".");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void OpenObject(Rules& rules) {
+  const int object = rules.turn.FirstObject;
+  std::string& flags = rules.world.objects.ObjectFlags[object];
+  const std::string& title = TitleOf(rules, object);
+  if (IsObject(rules, object, "cose")) {
+    PrintText(rules.screen, "Non trovi un modo per aprire le console. Sono totalmente lisce.");
+  } else if (IsAccumulator(rules, object) && !IsCarried(rules, object)) {
+    PrintText(rules.screen, "Non hai in mano " + title + ".");
+  } else if (IsAccumulator(rules, object) && HasCode(flags, "%k")) {
+    PrintText(rules.screen, "Con le sole mani non riesci ad aprire " + title + ".");
+  } else if (HasCode(flags, "%O")) {
+    PrintGendered(rules, "E' già apert");
+  } else if (!HasCode(flags, "%o")) {
+    PrintText(rules.screen, "Non puoi aprire " + title + ".");
+  } else if (!HasCode(flags, "%o[")) {
+    PrintText(rules.screen, "Ok, hai aperto " + title + ".");
+    ReplaceFirstCode(flags, "%o", "%O");
+  } else if (!IsTheKey(rules, "%o[")) {
+    RefuseTool(rules, "Non puoi aprire ");
+  } else {
+    PrintText(rules.screen, "Ok, hai aperto " + title + " con " +
+                                TitleOf(rules, rules.turn.SecondObject) + ".");
+    ReplaceFirstCode(flags, "%o", "%O");
+  }
+}
+
+void CloseObject(Rules& rules) {
+  const int object = rules.turn.FirstObject;
+  std::string& flags = rules.world.objects.ObjectFlags[object];
+  const std::string& title = TitleOf(rules, object);
+  if (HasCode(flags, "%o")) {
+    PrintGendered(rules, "E' già chius");
+  } else if (!HasCode(flags, "%O")) {
+    PrintText(rules.screen, "Non puoi chiudere " + title + ".");
+  } else if (!HasCode(flags, "%O[")) {
+    PrintText(rules.screen, "Ok, hai chiudo " + title + ".");
+    ReplaceFirstCode(flags, "%O", "%o");
+  } else if (!IsTheKey(rules, "%O[")) {
+    RefuseTool(rules, "Non puoi chiudere ");
+  } else {
+    PrintText(rules.screen, "Ok, hai chiuso " + title + " con " +
+                                TitleOf(rules, rules.turn.SecondObject) + ".");
+    ReplaceFirstCode(flags, "%O", "%o");
+  }
+}
+
+void UnlockObject(Rules& rules) {
+  const int object = rules.turn.FirstObject;
+  std::string& flags = rules.world.objects.ObjectFlags[object];
+  if (!HasToolInHand(rules)) return;
+  if (HasCode(flags, "%O[")) {
+    PrintText(rules.screen, "Non è necessario.");
+    return;
+  }
+  // Any tool in hand breaks an accumulator's seal; only its own key then opens the lid.
+  if (IsAccumulator(rules, object)) ReplaceFirstCode(flags, "%k", "%o");
+  if (HasCode(flags, "%o[")) {
+    OpenObject(rules);
+  } else {
+    PrintText(rules.screen, "Non ha senso.");
+  }
+}
+
+void LockObject(Rules& rules) {
+  const int object = rules.turn.FirstObject;
+  const std::string& flags = FlagsOf(rules, object);
+  if (!HasToolInHand(rules)) return;
+  if (HasCode(flags, "%o[")) {
+    PrintText(rules.screen, "Non è necessario.");
+  } else if (!HasCode(flags, "%O[")) {
+    PrintText(rules.screen, "Non ha senso.");
+  } else if (IsAccumulator(rules, object)) {
+    CloseObject(rules);
+  } else {
+    PrintText(rules.screen, "Possibile?:lock qualcosa");
+  }
+}
+
+void PutInto(Rules& rules) {
+  TurnVariables& turn = rules.turn;
+  const std::string& flags = FlagsOf(rules, turn.SecondObject);
+  if (turn.SecondObject == 0) {
+    PrintOpen(rules.screen, "Riformula, grazie!");
+  } else if (turn.SecondObject == rules.world.CurrentRoom) {
+    // Putting something into the room is dropping it there.
+    turn.SecondObject = 0;
+    PutObject(rules, rules.world.CurrentRoom);
+  } else if (turn.FirstObject == turn.SecondObject) {
+    PrintText(rules.screen, narration::kNoConjurer);
+  } else if (HasCode(flags, "%c")) {
+    if (HasCode(flags, "%o") || HasCode(flags, "%k")) {
+      PrintText(rules.screen, "Dovredsti prima aprire " + TitleOf(rules, turn.SecondObject) + ".");
+    } else {
+      PutObject(rules, turn.SecondObject);
+    }
+  } else if (turn.SecondObject == 1) {
+    PrintText(rules.screen,
+              "Non ho capito bene se vuoi mangiare " + TitleOf(rules, turn.FirstObject) + ".");
+  } else {
+    PrintText(rules.screen,
+              "Non si può mettere nulla dentro " + TitleOf(rules, turn.SecondObject) + ".");
+  }
+}
+
+}  // namespace vortila

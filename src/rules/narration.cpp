@@ -1,0 +1,146 @@
+#include "rules/narration.h"
+
+namespace vortila::narration {
+
+const std::string_view kCredits =
+    "^^         LA VORTILA^^^"
+    "Un'avventura testuale del gruppo de La Vortila.^"
+    "Scritta sul nostro motore, Vortice 1.0.^^"
+    "Storia, enigmi e programmazione: tutto fatto in casa.^^"
+    "Grazie di cuore ai nostri tester, che hanno esplorato la vortila in lungo e in largo, "
+    "sono morti in tutti i modi possibili e ci hanno segnalato ogni errore con pazienza.^^"
+    "E grazie a te, che hai giocato fino in fondo: speriamo che il viaggio ti sia piaciuto e "
+    "che, guardando le stelle, ti torni in mente questa strana storia.^^"
+    "Arrivederci!^";
+
+const std::string_view kKnocksBegin =
+    "^Improvvisamente percepisci qualcosa... sembrano dei colpi, sordi e lontani, come se "
+    "stessero battendo sullo scafo della vortila, da fuori.";
+const std::string_view kKnocksRepeat =
+    "Non ci sono dubbi: qualcuno o qualcosa sta ripetutamente colpendo lo scafo, a intervalli "
+    "regolari, con un ritmo preciso, come un segnale.";
+const std::string_view kKnocksStop =
+    "I battiti che sentivi sembrano essere scomparsi. Torna il silenzio, ma è un silenzio che "
+    "non ti piace per niente.";
+
+const std::string_view kDeathHelmetOff =
+    "^Decidi di toglierti il casco per provare a respirare, ma è un errore fatale: nella "
+    "vortila non c'è aria. Appena sganci il casco, l'ultimo ossigeno della tuta si disperde in "
+    "un soffio; i polmoni cercano invano qualcosa da respirare e il petto ti brucia come "
+    "fuoco. Crolli in ginocchio, le mani alla gola, mentre tutto diventa buio.";
+const std::string_view kDeathRocket =
+    "^Bell'idea accendere il razzo direzionale all'interno di queso spazio angusto! La spinta "
+    "ti scaraventa contro le pareti come una palla impazzita: al terzo rimbalzo non senti più "
+    "nulla.";
+const std::string_view kDeathAsphyxia =
+    "^La mancanza d'aria ti è stata fatale: ogni respiro si fa più corto e affannoso, la vista "
+    "si annebbia e la testa diventa pesante. Perdi i sensi lentamente e muori soffocato dentro "
+    "la tua tuta, solo, lontano da casa.";
+const std::string_view kDeathRandomKeys =
+    "^Schiacci dei tasti a caso senza sapere bene quello che fai, e per buona misura tiri "
+    "anche un paio di levette. Per un istante non succede nulla; poi le spie impazziscono, un "
+    "sibilo acuto riempie la stanza e la vortila sobbalza con violenza, come un animale "
+    "ferito. Le pareti si spalancano sul vuoto e vieni risucchiato fuori insieme a tutto ciò "
+    "che non è fissato. L'ultima cosa che vedi è la Terra, azzurra e lontanissima, che ruota "
+    "indifferente.";
+const std::string_view kDeathCeilingSpider =
+    "^Qualche istante dopo vedi dei piccoli detriti precipare dal soffitto. Alzi lo sguardo: "
+    "la ragnatela vibra e al suo centro il ragno gigante comincia a muovere le zampe, una dopo "
+    "l'altra, come se l'aria nuova lo stesse risvegliando da un lungo sonno. Non fai in tempo "
+    "a fare un passo: la bestia si lascia cadere su di te con tutto il suo peso e ti inchioda "
+    "al pavimento. L'ultima cosa che senti sono le sue zampe che si chiudono sulla tuta.";
+const std::string_view kDeathSpiderLeg =
+    "^Un attimo dopo senti qualcosa che ti tocca la gamba. Abbassi lo sguardo: una lunga zampa "
+    "pelosa si è allungata verso di te. Il ragno gigante, che credevi innocuo, si è svegliato "
+    "respirando l'aria nuova. La zampa si aggancia alla tuta e ti trascina a terra; cerchi di "
+    "divincolarti, scalci con tutte le tue forze, ma la presa è d'acciaio. Vieni tirato sotto "
+    "il suo corpo, e poi più nulla.";
+const std::string_view kDeathAirSucked =
+    "^Premendo il tasto senti chiaramente l'aria che viene risucchiata via... Senza il casco "
+    "non hai scampo: apri la bocca, boccheggi, ma non c'è più niente da respirare.";
+const std::string_view kDeathFrozen =
+    "^Appena compi quest'azione percepisci una sensazione stranissima: l'aria che è entrata "
+    "nella vortila è gelida, più fredda di qualunque inverno. Il respiro ti si condensa "
+    "davanti al viso, le ciglia si coprono di brina e le dita non ti obbediscono più. Cadi a "
+    "terra completamente congelato (e vai anche a pezzi).^";
+const std::string_view kDeathBurned =
+    "^Appena compi quest'azione percepisci una sensazione stranissima: l'aria che è entrata "
+    "nella vortila è rovente, come il soffio di una fornace. Ogni respiro ti ustiona la gola e "
+    "i polmoni, la pelle del viso si copre di vesciche, gli occhi lacrimano. Crolli al suolo "
+    "completamente carbonizzato.^";
+const std::string_view kDeathSpiderOnSuit =
+    "Piuttosto che morire d'asfissia, decidi di toglierti il casco. L'aria fresca ti riempie i "
+    "polmoni e per un istante ti sembra di aver fatto la scelta giusta. Poi senti un fruscio "
+    "vicino all'orecchio. Il ragnetto, che zampettava sulla tuta, ha trovato il varco che "
+    "cercava: si infila nel collare aperto e scivola dentro, contro la pelle. Lo senti correre "
+    "lungo la schiena, sul petto, sotto le braccia, e capisci con orrore che non puoi "
+    "raggiungerlo. Tenti di aprire le chiusure, ti getti a terra e ti rotoli sul pavimento, "
+    "urlando. Poi arriva il primo morso, bruciante come acido, e subito dopo il secondo. Le "
+    "gambe ti cedono, il corpo non ti risponde più. L'ultima cosa che senti sono le sue "
+    "zampette che si muovono, instancabili, sotto la tuta.";
+const std::string_view kDeathLittleSpider =
+    "^Il ragno si è fatto talmente vicino che alla fine, con un balzo, ti salta addosso. Senza "
+    "il casco sei indifeso: lo senti atterrare sulla spalla, zampettarti sul collo e infilarsi "
+    "nel collare della tuta prima ancora che tu possa alzare una mano. Ti dibatti, ti colpisci "
+    "il petto, provi ad aprire la tuta, ma le chiusure sono fatte per resistere al vuoto, non "
+    "per essere aperte in fretta. Urli, ma là dentro nessuno può sentirti. La bestiola corre "
+    "sotto la stoffa imbottita, lungo la schiena e poi sul ventre, e infine ti morde: un "
+    "morso, poi un altro, e un altro ancora. Il veleno brucia come fuoco; le gambe ti cedono e "
+    "crolli sul pavimento, mentre la luce delle console si confonde e si spegne.";
+const std::string_view kDeathExplosion =
+    "^Mentre cazzeggi allegramente succede una cosa totalmente inaspettata: un'esplosione "
+    "squarcia la vortila dall'esterno in una vampata accecante. Quei colpi erano un "
+    "avvertimento, e tu non ne hai tenuto conto. Di te resta soltanto una nuvola di detriti in "
+    "orbita.";
+
+const std::string_view kSpiderJump =
+    "Indossi il casco appena in tempo: il ragno compie un balzo e ti salta sulla tuta. Lo "
+    "senti zampettare frenetico sulle spalle, sul casco, lungo le braccia e sulla schiena, "
+    "alla ricerca di un varco per entrare.";
+const std::string_view kFreshAir =
+    "Con una certa trepidazione ti togli il casco... aah! L'aria che ti entra nei polmoni è "
+    "fresca e pulita, perfettamente respirabile. Respiri a fondo, una, due, tre volte: che "
+    "sollievo!";
+const std::string_view kLittleSpider =
+    "^Dopo pochi istanti un movimento attira la tua attenzione: qualcosa di nero saetta sul "
+    "pavimento, sbucando da sotto le console. E' un ragno, grande più o meno come una mano, "
+    "identico in tutto al ragno gigante. Corre avanti e indietro, nervoso, come se fiutasse "
+    "l'aria; poi si ferma, sembra accorgersi di te e comincia ad avvicinarsi.";
+const std::string_view kSpiderThoughts =
+    "Probabilmente, pensi, questo deve essere il 'figlio' di quello più grande, uscito da uno "
+    "dei gusci sparsi sul pavimento. Ha l'aria affamata e ti fissa con i suoi otto occhietti "
+    "neri e lucidi. Da quando ti sei tolto il casco l'odore della tua pelle deve averlo "
+    "attirato: si avvicina sempre di più, a piccoli scatti nervosi. Faresti meglio a "
+    "proteggerti, e in fretta, prima che sia troppo tardi.";
+const std::string_view kBrokenHelmet =
+    "Togliendoti il casco noti con orrore che la superficie esterna del casco è corrosa e "
+    "incrinata in più punti: mentre ti zampettava addosso, il ragnetto deve averla intaccata "
+    "con la sua saliva acida. Ormai è inservibile, la visiera è opaca e non potrebbe più "
+    "proteggerti da nulla. Con un brivido di ribrezzo lo lasci cadere a terra.";
+
+const std::string_view kTorchLight =
+    "Accendendo la torcia, riesci ad illuminare un po' l'interno della vortila: lungo le "
+    "pareti emergono dal buio strane sagome scure.";
+
+const std::string_view kNoConjurer = "Non sei mica il mago Silvan!";
+
+const std::string_view kPowerReturns =
+    "Riponendo i due accumulatori nelle nicchie ripristini l'energia. Per un attimo non "
+    "succede nulla; poi un ronzio profondo sale dal pavimento, le pareti vibrano leggermente e "
+    "una luce diffusa e azzurrina invade la stanza.";
+const std::string_view kConsolesAwake =
+    "Come per magia anche le pareti della stanza si trasformano: i pannelli lisci e scuri si "
+    "illuminano dall'interno e al loro posto compaiono vere console, gremite di tasti, levette "
+    "e spie che lampeggiano senza sosta in mille colori.";
+const std::string_view kNichesVanish =
+    "Contemporaneamente anche le due nicchie nel muro scompaiono: la parete si richiude su di "
+    "esse come un liquido che si rapprende, inghiottendo gli accumulatori. La bruciatura "
+    "svanisce a sua volta, e di quel vecchio guasto non resta più alcuna traccia.";
+const std::string_view kSpiderDiscovered =
+    "Guardandoti intorno noti sul pavimento degli strani detriti biancastri, curvi e sottili: "
+    "sembrano frammenti di gusci, come di uova rotte. Un brivido ti corre lungo la schiena. "
+    "Lentamente alzi lo sguardo verso il soffitto: una ragnatela enorme lo ricopre quasi "
+    "tutto, e al suo centro se ne sta immobile un ragno gigantesco, grande quasi quanto un "
+    "uomo. Sembra addormentato.";
+
+}  // namespace vortila::narration

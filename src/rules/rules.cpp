@@ -1,0 +1,47 @@
+#include "rules/rules.h"
+
+#include "parser/object_services.h"
+
+namespace vortila {
+
+bool IsObject(const Rules& rules, int slot, std::string_view id) {
+  return slot > 0 && slot <= kObjectSlots && rules.world.objects.ObjectId[slot] == id;
+}
+
+std::string_view LocationOf(const Rules& rules, std::string_view id) {
+  const int slot = FindObjectSlot(rules.world.objects, id);
+  return slot > 0 ? std::string_view(rules.world.objects.ObjectLocation[slot]) : "";
+}
+
+void MoveObject(Rules& rules, std::string_view id, std::string_view place) {
+  // Slot 0 stands for "none" everywhere and must stay empty.
+  const int slot = FindObjectSlot(rules.world.objects, id);
+  if (slot > 0) rules.world.objects.ObjectLocation[slot] = place;
+}
+
+bool IsCarried(const Rules& rules, int slot) {
+  return slot > 0 && rules.world.objects.ObjectLocation[slot] == kPlayerId;
+}
+
+bool IsAccumulator(const Rules& rules, int slot) {
+  return IsObject(rules, slot, kLeftAccumulator) || IsObject(rules, slot, kRightAccumulator);
+}
+
+const std::string& TitleOf(const Rules& rules, int slot) {
+  return rules.world.objects.ObjectTitle[slot];
+}
+
+const std::string& FlagsOf(const Rules& rules, int slot) {
+  return rules.world.objects.ObjectFlags[slot];
+}
+
+void PrintGendered(Rules& rules, std::string_view stem) {
+  PrintOpen(rules.screen, stem);
+  PrintText(rules.screen, rules.turn.FirstObjectFeminine ? "a." : "o.");
+}
+
+void ShowRoomPicture(Rules& rules) {
+  ShowObjectPicture(rules.world, rules.window, rules.world.CurrentRoom);
+}
+
+}  // namespace vortila

@@ -1,0 +1,299 @@
+#include "rules/turn.h"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+#include <string>
+
+#include "parser/messages.h"
+#include "parser/object_services.h"
+#include "parser/recognise_verb.h"
+#include "rules/endings.h"
+#include "rules/handlers.h"
+#include "rules/narration.h"
+
+namespace vortila {
+
+namespace {
+
+constexpr int kQuitVerb = 1;
+
+// Reads a slot's first candidate as an object; anything that is not an object reads as none.
+int ObjectInSlot(const ParserState& parser, int slot) {
+  const int object = FirstCandidate(parser, slot);
+  return object >= 0 && object <= kObjectSlots ? object : 0;
+}
+
+// The first slot from `from` on that holds an object in reach, or 0.
+int NextObjectSlot(const ParserState& parser, int from) {
+  for (int slot = from; slot <= kTokenSlots; ++slot) {
+    if (parser.TokenCodes[slot] == kObjectWord) return slot;
+  }
+  return 0;
+}
+
+// The verb is slot 1; the first object is the first object word after it, the second object
+// the next one. Both become the referents of their pronouns, the first object last so that
+// it wins when both would take the same pronoun.
+void TakeCommandApart(Rules& rules) {
+  ParserState& parser = rules.parser;
+  TurnVariables& turn = rules.turn;
+  const ObjectTable& objects = rules.world.objects;
+  turn.CurrentVerb = FirstCandidate(parser, 1);
+  const int firstSlot = NextObjectSlot(parser, 2);
+  const int secondSlot = firstSlot > 0 ? NextObjectSlot(parser, firstSlot + 1) : 0;
+  // A missing slot reads as slot 0, whose candidates are all none.
+  parser.TokenValues[0].fill(0);
+  turn.FirstObject = ObjectInSlot(parser, firstSlot);
+  turn.SecondObject = ObjectInSlot(parser, secondSlot);
+  if (turn.FirstObject > 0) {
+    turn.FirstObjectFeminine = HasCode(objects.ObjectFlags[turn.FirstObject], "%f");
+    turn.FirstObjectPlural = HasCode(objects.ObjectFlags[turn.FirstObject], "%p");
+  }
+  if (turn.SecondObject > 0) {
+    turn.SecondObjectFeminine = HasCode(objects.ObjectFlags[turn.SecondObject], "%f");
+    turn.SecondObjectPlural = HasCode(objects.ObjectFlags[turn.SecondObject], "%p");
+    RememberPronoun(parser, objects, turn.SecondObject);
+  }
+  if (turn.FirstObject > 0) RememberPronoun(parser, objects, turn.FirstObject);
+}
+
+void Say(Rules& rules, std::string_view text) { PrintText(rules.screen, text); }
+
+const std::string& TopicWord(const Rules& rules) {
+  const int slot = std::clamp(rules.parser.TopicSlot, 0, kTokenSlots);
+  return rules.parser.TokenWords[slot];
+}
+
+void Restart(Rules& rules) {
+  rules.control.restart();
+  rules.world.GameOverState = kRestartMade;
+}
+
+void Take(Rules& rules) { TakeObject(rules, rules.world.CurrentRoom); }
+void TakeFrom(Rules& rules) { TakeObject(rules, rules.turn.SecondObject); }
+void Drop(Rules& rules) { PutObject(rules, rules.world.CurrentRoom); }
+
+void PutOn(Rules& rules) {
+  const int second = rules.turn.SecondObject;
+  if (IsObject(rules, second, "pavimento")) {
+    PutObject(rules, rules.world.CurrentRoom);
+  } else if (HasCode(FlagsOf(rules, second), "%S")) {
+    PutObject(rules, second);
+  } else if (second == 1) {
+    Say(rules, "Non ho capito bene se vuoi indossare " + TitleOf(rules, rules.turn.FirstObject) +
+                   ".");
+  } else {
+    Say(rules, "Non si può mettere nulla sopra " + TitleOf(rules, second) + ".");
+  }
+}
+
+void TellReferents(Rules& rules) {
+  const ParserState& parser = rules.parser;
+  const std::pair<std::string_view, int> referents[] = {
+      {"Maschile singolare: ", parser.ReferentMascSingular},
+      {"Maschile plurale: ", parser.ReferentMascPlural},
+      {"Femminile singolare: ", parser.ReferentFemSingular},
+      {"Femminile plurale: ", parser.ReferentFemPlural},
+  };
+  for (const auto& [label, object] : referents) {
+    Say(rules, std::string(label) + TitleOf(rules, std::clamp(object, 0, kObjectSlots)) + ".");
+  }
+}
+
+void ToggleTranscriptVerb(Rules& rules) { ToggleTranscript(rules.screen); }
+
+void Swear(Rules& rules) {
+  const std::string& word = TopicWord(rules);
+  Say(rules, word == "sega" || word == "pippa" ? "Vergogna!" : "Boh!");
+}
+
+void LookAtPlace(Rules& rules) {
+  if (rules.parser.TokenWords[2] == rules.world.objects.ObjectLocation[1]) {
+    LookAround(rules);
+  } else {
+    Say(rules, "Dovresti andarci.");
+  }
+}
+
+// "guarda dentro" and "guarda sotto" look at the object of the command before. Before any
+// object has been named they have nothing to look at, and say so instead of naming none.
+bool TakePreviousObject(Rules& rules) {
+  if (rules.turn.PreviousFirstObject == 0) {
+    ParserMessage(rules.parser, rules.screen, kNotClear);
+    return false;
+  }
+  rules.turn.FirstObject = rules.turn.PreviousFirstObject;
+  return true;
+}
+
+void LookInsideIt(Rules& rules) {
+  if (TakePreviousObject(rules)) LookInside(rules);
+}
+
+void LookUnderIt(Rules& rules) {
+  if (TakePreviousObject(rules)) LookUnder(rules);
+}
+
+void PutIntoIt(Rules& rules) {
+  rules.turn.SecondObject = rules.turn.PreviousFirstObject;
+  PutInto(rules);
+}
+
+void TalkAbout(Rules& rules) {
+  Say(rules, "Parlare con " + TitleOf(rules, rules.turn.FirstObject) + " di " +
+                 TopicWord(rules) + " non ti porta a nessun risultato.");
+}
+
+void TalkTo(Rules& rules) {
+  Say(rules, "Parlare con " + TitleOf(rules, rules.turn.FirstObject) +
+                 " non ti porta a nessun risultato.");
+}
+
+void Credits(Rules& rules) { Say(rules, narration::kCredits); }
+
+// Saving or loading under the name of an object is refused, and costs no time.
+void RefuseToSaveObject(Rules& rules) {
+  Say(rules, "Non puoi salvare " + TitleOf(rules, rules.turn.FirstObject) + ".");
+  rules.parser.TurnNotCounted = true;
+}
+
+void RefuseToLoadObject(Rules& rules) {
+  Say(rules, "Non puoi caricare " + TitleOf(rules, rules.turn.FirstObject) + ".");
+  rules.parser.TurnNotCounted = true;
+}
+
+void GetOutOf(Rules& rules) {
+  Say(rules, "Non puoi uscire da " + TitleOf(rules, rules.turn.FirstObject) + ".");
+}
+
+// One row of the verb table: the codes it answers, and either a rule to run or a fixed reply.
+struct VerbRule {
+  using Codes = std::array<int, 4>;
+  VerbRule(Codes codes, void (*action)(Rules&)) : codes(codes), action(action) {}
+  VerbRule(Codes codes, std::string_view reply) : codes(codes), reply(reply) {}
+
+  Codes codes;
+  void (*action)(Rules&) = nullptr;
+  std::string_view reply;
+};
+
+// Codes missing from this table do nothing; the turn still ends and the clock still moves.
+// Quitting (code 1) is not a rule of the turn: the program ends before the turn does.
+const VerbRule kVerbRules[] = {
+    {{3}, LookAround},
+    {{4}, ExamineObject},
+    {{5}, LookInside},
+    {{8}, "Nessuno ti ascolta."},
+    {{10}, LookUnder},
+    {{14, 15}, "Sei troppo generico. Specifica l'azione che vuoi compiere."},
+    {{17}, ShowInventory},
+    {{18}, ToggleTranscriptVerb},
+    {{19}, Restart},
+    {{23}, Take},
+    {{24}, Drop},
+    {{25}, WearObject},
+    {{26}, TakeOffObject},
+    {{27}, SwitchOn},
+    {{29}, SwitchOff},
+    {{30}, TakeFrom},
+    {{31}, PutOn},
+    {{32}, TellReferents},
+    {{33}, OpenObject},
+    {{34}, CloseObject},
+    {{35}, PutInto},
+    {{36}, "Non hai appetito!"},
+    {{37}, "Non hai sete."},
+    {{38}, "Nudista?"},
+    {{39, 40, 41, 93}, "Vergogna!!"},
+    {{42}, Swear},
+    {{46}, "Non è possibile."},
+    {{47}, LookAtPlace},
+    {{49, 87}, "Nessuno pare interessato."},
+    {{50}, LookInsideIt},
+    {{51, 52, 56}, PutIntoIt},
+    {{53}, UnlockObject},
+    {{55}, LockObject},
+    {{57, 61, 62, 63}, TalkAbout},
+    {{58, 59}, TalkTo},
+    {{60, 64, 65}, "Non ottieni risposta."},
+    {{70}, Credits},
+    {{72}, "Ripeti indicando un nome del file (es: SALVA PROVA)."},
+    {{74}, "Ripeti indicando un nome del file (es: CARICA PROVA)."},
+    {{75}, LookUnderIt},
+    {{81, 82}, "Non cambierebbe nulla."},
+    {{83, 99}, "Non hai tempo da perdere."},
+    {{84}, RefuseToSaveObject},
+    {{85}, RefuseToLoadObject},
+    {{86}, "Con questa tuta addosso non ti riesce possibile."},
+    {{88}, "Sembra impossibile uscire da questa vortila!"},
+    {{89}, "Non c'è nulla da leggere."},
+    {{90}, GetOutOf},
+    {{91}, "Non credo sia fattibile."},
+    {{94, 95}, "Non accade nulla."},
+};
+
+const VerbRule* FindVerbRule(int code) {
+  // Code 0 fills the unused places of a row and is never a verb.
+  if (code <= 0) return nullptr;
+  const auto rule = std::find_if(std::begin(kVerbRules), std::end(kVerbRules), [&](const VerbRule& r) {
+    return std::find(r.codes.begin(), r.codes.end(), code) != r.codes.end();
+  });
+  return rule == std::end(kVerbRules) ? nullptr : rule;
+}
+
+// The button fills the vessel with air at the temperature the wheel sets: with the helmet
+// off, anything but the middle setting kills.
+void CheckPressedButton(Rules& rules) {
+  World& world = rules.world;
+  if (!HasNamedFlag(world.objects, FindObjectSlot(world.objects, "tasto"), "premuto")) return;
+  const bool helmetOff = !HasCode(FlagsOf(rules, FindObjectSlot(world.objects, "casco")), "%W");
+  if (helmetOff && world.WheelPosition == -1) {
+    world.GameOverState = 8;
+    world.StoryClock = kClockParked;
+  }
+  if (helmetOff && world.WheelPosition == 1) {
+    world.GameOverState = 9;
+    world.StoryClock = kClockParked;
+  }
+}
+
+void EndTurn(Rules& rules) {
+  World& world = rules.world;
+  TurnVariables& turn = rules.turn;
+  rules.parser.AmbiguityReported = false;
+  rules.parser.PreviousVerb = turn.CurrentVerb;
+  turn.PreviousFirstObject = turn.FirstObject;
+  turn.PreviousSecondObject = turn.SecondObject;
+  UpdateInventory(world, rules.window);
+  CheckPressedButton(rules);
+  RunTimedEvents(rules);
+  if (world.GameOverState > 0) ShowEnding(rules, world.GameOverState);
+}
+
+}  // namespace
+
+void PerformVerb(Rules& rules) {
+  const VerbRule* rule = FindVerbRule(rules.turn.CurrentVerb);
+  if (rule == nullptr) return;
+  if (rule->action != nullptr) {
+    rule->action(rules);
+  } else {
+    Say(rules, rule->reply);
+  }
+}
+
+void RunTurn(Rules& rules) {
+  TakeCommandApart(rules);
+  // After an ambiguity question the verb waits for the answer, but the turn still passes.
+  if (!rules.parser.AmbiguityReported) {
+    if (rules.turn.CurrentVerb == kQuitVerb) {
+      rules.control.quit();
+      return;
+    }
+    PerformVerb(rules);
+  }
+  EndTurn(rules);
+}
+
+}  // namespace vortila
