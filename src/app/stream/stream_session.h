@@ -30,6 +30,8 @@ class StreamSession final : public Window {
   // Empty, or what went wrong as the program ended.
   const std::string& Problem() const { return problem_; }
   const Game& game() const { return game_; }
+  // The game itself, for a harness that sets up a situation before it plays on.
+  Game& game() { return game_; }
 
   void ScrollTextlines() override;
   void SetTextline(int row, std::string_view text) override;

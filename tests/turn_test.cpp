@@ -1,0 +1,208 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "rules/endings.h"
+#include "rules/turn.h"
+#include "rules_fixture.h"
+
+namespace vortila {
+namespace {
+
+using ::testing::EndsWith;
+using ::testing::HasSubstr;
+using ::testing::Not;
+using ::testing::StartsWith;
+using testing::RulesTest;
+
+constexpr std::string_view kDeathLine = "**** SEI MORTO !! ****";
+constexpr std::string_view kFirstWarning = "Ti avvedi che la tua tuta spaziale ha ancora pochissima aria.";
+
+TEST_F(RulesTest, TheFirstAirWarningComesAtTheEndOfTheSecondCommand) {
+  EXPECT_EQ(world().StoryClock, 6);
+  EXPECT_THAT(Do("aspetta"), Not(HasSubstr(kFirstWarning)));
+  const std::string second = Do("aspetta");
+  EXPECT_THAT(second, HasSubstr("Non hai tempo da perdere.\n\nTi avvedi"));
+  EXPECT_EQ(world().StoryClock, 8);
+}
+
+TEST_F(RulesTest, ACommandThatDoesNotCountRunsTheEventOfItsClockAgainLater) {
+  Do("aspetta");
+  const std::string refused = Do("salva la torcia");
+  EXPECT_THAT(refused, HasSubstr("Non puoi salvare la torcia."));
+  EXPECT_THAT(refused, HasSubstr(kFirstWarning));
+  EXPECT_EQ(world().StoryClock, 7);
+  EXPECT_THAT(Do("carica la torcia"), HasSubstr("Non puoi caricare la torcia."));
+  EXPECT_THAT(Do("aspetta"), HasSubstr(kFirstWarning));
+  EXPECT_EQ(world().StoryClock, 8);
+}
+
+TEST_F(RulesTest, TheParkedClockMovesOnlyBetween81And82) {
+  world().StoryClock = 82;
+  EXPECT_EQ(Do("salva la torcia"), "\n > SALVA LA TORCIA\nNon puoi salvare la torcia.\n");
+  EXPECT_EQ(world().StoryClock, 81);
+  EXPECT_EQ(Do("aspetta"), "\n > ASPETTA\nNon hai tempo da perdere.\n");
+  EXPECT_EQ(world().StoryClock, 82);
+}
+
+TEST_F(RulesTest, AnAmbiguousCommandDoesNothingButCountsAndRemembersItsObject) {
+  Do("accendi la torcia");
+  Location("gialla") = "vortila";
+  Location("grigia") = "vortila";
+  const int clock = world().StoryClock;
+  EXPECT_THAT(Do("prendi la piastrina"), Not(HasSubstr("Hai preso")));
+  EXPECT_EQ(world().StoryClock, clock + 1);
+  EXPECT_EQ(Location("gialla"), "vortila");
+  EXPECT_EQ(game().parser.ReferentFemSingular, Slot("gialla"));
+  EXPECT_EQ(game().turn.PreviousFirstObject, Slot("gialla"));
+}
+
+TEST_F(RulesTest, GenderedRepliesEndTheSentenceOnTheSameLine) {
+  Do("accendi la torcia");
+  EXPECT_THAT(Do("accendi la torcia"), HasSubstr("\nE' già accesa.\n"));
+  Do("apri la cassetta");
+  Do("prendi il cacciavite");
+  EXPECT_THAT(Do("spegni il cacciavite"), HasSubstr("\nE' già spento.\n"));
+  // A command without an object keeps the gender of the last one named.
+  EXPECT_THAT(Do("pronomi"), HasSubstr("Maschile singolare: il cacciavite elettrico."));
+}
+
+TEST_F(RulesTest, LookingInsideOrUnderTheLastObjectNeedsOneNamedFirst) {
+  EXPECT_THAT(Do("guarda dentro"), HasSubstr("Non mi è molto chiaro. Prova a riformulare!"));
+  Do("esamina la cassetta");
+  EXPECT_THAT(Do("guarda dentro"), HasSubstr("Non posso fintanto che la cassetta degli attrezzi è chiusa."));
+  EXPECT_THAT(Do("guarda sotto"), HasSubstr("Non puoi guardare sotto la cassetta degli attrezzi."));
+}
+
+TEST_F(RulesTest, FixedRepliesAndTheFreeWord) {
+  EXPECT_THAT(Do("mangia la torcia"), HasSubstr("Non hai appetito!"));
+  EXPECT_THAT(Do("salva"), HasSubstr("Ripeti indicando un nome del file (es: SALVA PROVA)."));
+  EXPECT_THAT(Do("crediti"), HasSubstr("LA VORTILA"));
+  EXPECT_THAT(Do("esci"), HasSubstr("Sembra impossibile uscire da questa vortila!"));
+}
+
+TEST_F(RulesTest, ThePressedButtonKillsWithTheHelmetOffAtEitherEndOfTheWheel) {
+  RestorePowerByHand();
+  Flags("casco") = "%w";
+  PressButtonByHand(1);
+  std::string burned = Said("aspetta");
+  EXPECT_THAT(burned, HasSubstr("Crolli al suolo completamente carbonizzato."));
+  EXPECT_THAT(burned, HasSubstr(kDeathLine));
+  EXPECT_EQ(world().GameOverState, 9);
+  EXPECT_EQ(world().StoryClock, 82);
+
+  Do("ricominciare");
+  while (session.TextInput() == kPagePrompt) session.Enter("");
+  RestorePowerByHand();
+  Flags("casco") = "%w";
+  PressButtonByHand(-1);
+  EXPECT_THAT(Said("guarda"), HasSubstr("completamente congelato (e vai anche a pezzi)."));
+  EXPECT_EQ(world().GameOverState, 8);
+}
+
+TEST_F(RulesTest, ThePressedButtonIsHarmlessWithTheHelmetOnOrTheWheelInTheMiddle) {
+  RestorePowerByHand();
+  PressButtonByHand(1);
+  Do("aspetta");
+  Flags("casco") = "%w";
+  world().WheelPosition = 0;
+  Do("aspetta");
+  EXPECT_EQ(world().GameOverState, 0);
+}
+
+TEST_F(RulesTest, TheAirThreadWinsOverADeathInTheSameCommand) {
+  world().StoryClock = 80;
+  const std::string ending = Do("accendi il razzetto");
+  EXPECT_THAT(ending, HasSubstr("La mancanza d'aria ti è stata fatale:"));
+  EXPECT_THAT(ending, Not(HasSubstr("Bell'idea")));
+}
+
+TEST_F(RulesTest, ADeathEndsTheGameUntilThePlayerStartsAgain) {
+  const std::string ending = Do("accendi il razzetto");
+  EXPECT_THAT(ending, HasSubstr("all'interno di queso spazio\nangusto!"));
+  EXPECT_THAT(ending, EndsWith(std::string(kDeathLine) +
+                               "\n\n\n\n[immagine 016.pkd]\nVuoi RICOMINCIARE o FINIRE?\n"));
+  EXPECT_EQ(session.TextInput(), "");
+  EXPECT_THAT(Do("guarda"), HasSubstr("Puoi soltanto RICOMINCIARE o FINIRE."));
+
+  Do("ricominciare");
+  while (session.TextInput() == kPagePrompt) session.Enter("");
+  EXPECT_EQ(world().GameOverState, 0);
+  EXPECT_EQ(world().StoryClock, 6);
+  EXPECT_THAT(Do("accendi la torcia"), HasSubstr("Ok, hai acceso la torcia."));
+}
+
+TEST_F(RulesTest, TheRestartCommandStartsANewGameWhoseClockHasAlreadyMoved) {
+  Do("accendi la torcia");
+  EXPECT_THAT(Do("ricomincia"), HasSubstr("LA VORTILA"));
+  EXPECT_EQ(world().StoryClock, 1);
+  EXPECT_EQ(world().GameOverState, 0);
+  EXPECT_EQ(Flags("torcia"), "%f%a");
+  EXPECT_EQ(world().objects.ObjectLocation[1], "buio");
+}
+
+TEST_F(RulesTest, QuittingEndsAtOnceAndKeepsTheSettings) {
+  const int clock = world().StoryClock;
+  Do("fine");
+  EXPECT_TRUE(session.Ended());
+  EXPECT_EQ(world().StoryClock, clock);
+  EXPECT_TRUE(folder.Has("iniziale.ini"));
+}
+
+TEST_F(RulesTest, TheVictoryIsToldOnceAndWaitsForTheChoice) {
+  const GameControl control;
+  Rules rules{world(), game().screen, game().parser, session, game().turn, control};
+  game().screen.LinesShown = 0;
+  int code = kVictoryPending;
+  ShowEnding(rules, code);
+  EXPECT_EQ(code, kVictoryShown);
+  EXPECT_THAT(game().screen.Textlines[kBottomRow], StartsWith("Vuoi RICOMINCIARE o FINIRE?"));
+}
+
+TEST_F(RulesTest, AVerbNoRuleKnowsDoesNothingButTheTurnStillEnds) {
+  const GameControl control;
+  Rules rules{world(), game().screen, game().parser, session, game().turn, control};
+  game().parser.TokenValues[1][0] = 150;
+  game().parser.TokenCodes[2] = "%p";
+  world().StoryClock = 7;
+  RunTurn(rules);
+  EXPECT_EQ(world().StoryClock, 8);
+  EXPECT_EQ(game().screen.Textlines[kBottomRow], kFirstWarning);
+  EXPECT_EQ(game().turn.CurrentVerb, 150);
+  EXPECT_EQ(game().turn.FirstObject, 0);
+}
+
+// Every verb the table knows, with every object the parser could deliver and some it never
+// would, must answer without reading outside the tables and without writing into slot 0,
+// the slot that stands for "none".
+TEST_F(RulesTest, EveryVerbIsSafeWithAnyObjects) {
+  const GameControl control{[] {}, [] {}};
+  Rules rules{world(), game().screen, game().parser, session, game().turn, control};
+  Do("accendi la torcia");
+  const World start = world();
+  for (int code = 2; code <= 99; ++code) {
+    if (code == 18 || code == 19) continue;  // the transcript and the restart touch files
+    for (int first = 0; first <= kObjectSlots; ++first) {
+      for (int second : {0, 1, first, Slot("cassetta"), Slot("pila_destra"), kObjectSlots}) {
+        world().objects = start.objects;
+        world().CurrentRoom = start.CurrentRoom;
+        game().screen.LinesShown = 0;
+        game().screen.HeldText.clear();
+        game().turn.CurrentVerb = code;
+        game().turn.FirstObject = first;
+        game().turn.SecondObject = second;
+        game().turn.PreviousFirstObject = second;
+        PerformVerb(rules);
+        const ObjectTable& objects = world().objects;
+        ASSERT_TRUE(objects.ObjectId[0].empty() && objects.ObjectLocation[0].empty() &&
+                    objects.ObjectFlags[0].empty())
+            << "code " << code << " with " << first << " and " << second;
+        ASSERT_GE(world().CurrentRoom, 1) << "code " << code;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vortila
