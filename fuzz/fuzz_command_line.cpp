@@ -1,5 +1,8 @@
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -16,8 +19,21 @@ void TurnHeldPages(vortila::Game& game, vortila::HeadlessWindow& window) {
   while (window.commandBox == vortila::kPagePrompt) vortila::KeyPress(game, vortila::kEnterKey);
 }
 
+// The game writes where it plays (the settings on quitting, the transcript): it plays in a
+// copy of the data of its own, never in the delivered folder.
+std::filesystem::path CopyOfTheGameData() {
+  const auto folder =
+      std::filesystem::temp_directory_path() / ("vortila-fuzz-" + std::to_string(getpid()));
+  std::filesystem::create_directories(folder);
+  std::filesystem::copy(VORTILA_DATA_DIR, folder,
+                        std::filesystem::copy_options::recursive |
+                            std::filesystem::copy_options::overwrite_existing);
+  return folder;
+}
+
 // Starting reads the data files; it is done once, and each input begins from a copy of the
-// world and the parser as they stood when play began.
+// world and the parser as they stood when play began. An input that quits or ends the game
+// leaves the next one a game in play again.
 struct StartedGame {
   StartedGame() {
     vortila::StartGame(game);
@@ -25,17 +41,26 @@ struct StartedGame {
     world = game.world;
     parser = game.parser;
   }
+  ~StartedGame() {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+  }
 
   void BeginAgain() {
     game.world = world;
     game.parser = parser;
+    game.turn = {};
+    game.ended = false;
     game.screen.LinesShown = 0;
     game.screen.HeldText.clear();
+    game.screen.transcript.close();
+    game.screen.TranscriptOn = false;
     window.commandBox.clear();
   }
 
+  std::filesystem::path folder = CopyOfTheGameData();
   vortila::HeadlessWindow window;
-  vortila::Game game{window, VORTILA_DATA_DIR};
+  vortila::Game game{window, folder};
   vortila::World world;
   vortila::ParserState parser;
 };

@@ -58,7 +58,8 @@ TEST_F(TermSessionTest, ATypedAndEditedCommandIsWhatTheGameReads) {
   for (int i = 0; i < 2; ++i) Press(TermKey::kRight);
   Type(U"e");
   Press(TermKey::kEnter);
-  EXPECT_EQ(session.Rows()[24], " > PRENDI LA TORCIA");
+  EXPECT_EQ(session.Rows()[23], " > PRENDI LA TORCIA");
+  EXPECT_EQ(session.Rows()[24], "Non vedi che hai già la torcia?");
   Command(U"perché");
   // The parser's answer, if any, follows the echo.
   const auto& rows = session.Rows();
