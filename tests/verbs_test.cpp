@@ -255,6 +255,10 @@ TEST_F(LitVesselTest, OpeningAndClosingByHandAndWithATool) {
               HasSubstr("Non hai in mano l'accumulatore destro."));
   Flags("cassetta") = "%f%c%O[chiave]";
   EXPECT_THAT(Do("chiudi la cassetta con la chiave"), HasSubstr("Possibile?:lock qualcosa"));
+  // A lock that names no key is not opened by naming no tool.
+  Flags("cassetta") = "%f%c%o[]";
+  EXPECT_THAT(Do("apri la cassetta"),
+              HasSubstr("Non puoi aprire la cassetta degli attrezzi con le mani."));
 }
 
 TEST_F(RulesTest, TheInventoryIsOneSentenceWithOpenContainersInBrackets) {
