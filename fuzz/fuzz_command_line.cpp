@@ -25,9 +25,9 @@ std::filesystem::path CopyOfTheGameData() {
   const auto folder =
       std::filesystem::temp_directory_path() / ("vortila-fuzz-" + std::to_string(getpid()));
   std::filesystem::create_directories(folder);
-  std::filesystem::copy(VORTILA_DATA_DIR, folder,
-                        std::filesystem::copy_options::recursive |
-                            std::filesystem::copy_options::overwrite_existing);
+  std::filesystem::copy(
+      VORTILA_DATA_DIR, folder,
+      std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
   return folder;
 }
 

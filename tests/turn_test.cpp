@@ -1,10 +1,11 @@
+#include "rules/turn.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "rules/endings.h"
-#include "rules/turn.h"
 #include "rules_fixture.h"
 
 namespace vortila {
@@ -13,11 +14,12 @@ namespace {
 using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::Not;
-using ::testing::StartsWith;
 using testing::RulesTest;
+using ::testing::StartsWith;
 
 constexpr std::string_view kDeathLine = "**** SEI MORTO !! ****";
-constexpr std::string_view kFirstWarning = "Ti avvedi che la tua tuta spaziale ha ancora pochissima aria.";
+constexpr std::string_view kFirstWarning =
+    "Ti avvedi che la tua tuta spaziale ha ancora pochissima aria.";
 
 TEST_F(RulesTest, TheFirstAirWarningComesAtTheEndOfTheSecondCommand) {
   EXPECT_EQ(world().StoryClock, 6);
@@ -71,7 +73,8 @@ TEST_F(RulesTest, GenderedRepliesEndTheSentenceOnTheSameLine) {
 TEST_F(RulesTest, LookingInsideOrUnderTheLastObjectNeedsOneNamedFirst) {
   EXPECT_THAT(Do("guarda dentro"), HasSubstr("Non mi è molto chiaro. Prova a riformulare!"));
   Do("esamina la cassetta");
-  EXPECT_THAT(Do("guarda dentro"), HasSubstr("Non posso fintanto che la cassetta degli attrezzi è chiusa."));
+  EXPECT_THAT(Do("guarda dentro"),
+              HasSubstr("Non posso fintanto che la cassetta degli attrezzi è chiusa."));
   EXPECT_THAT(Do("guarda sotto"), HasSubstr("Non puoi guardare sotto la cassetta degli attrezzi."));
 }
 

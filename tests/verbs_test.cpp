@@ -110,9 +110,11 @@ TEST_F(RulesTest, LookingIntoContainers) {
 
 TEST_F(LitVesselTest, TakingEverythingTakesWhatCanBeTakenOneByOne) {
   const std::string taken = Do("prendi tutto");
-  EXPECT_THAT(taken, HasSubstr("Hai preso l'accumulatore sinistro.\nHai preso l'accumulatore destro."));
+  EXPECT_THAT(taken,
+              HasSubstr("Hai preso l'accumulatore sinistro.\nHai preso l'accumulatore destro."));
   EXPECT_THAT(taken, Not(HasSubstr("rotella")));
-  EXPECT_EQ(Flags("pila_sinistra"), "%c%k[chiave]%C$i[Sul lato sinistro del pavimento giace un accumulatore.]");
+  EXPECT_EQ(Flags("pila_sinistra"),
+            "%c%k[chiave]%C$i[Sul lato sinistro del pavimento giace un accumulatore.]");
   EXPECT_THAT(Do("prendi tutto"), HasSubstr("Non hai preso niente."));
   EXPECT_THAT(Do("prendi tutto dalla cassetta"),
               HasSubstr("Hai preso il cacciavite elettrico.\nHai preso la chiave esagonale."));
@@ -122,18 +124,22 @@ TEST_F(RulesTest, TakingFromAHolderChecksWhereTheObjectIsBeforeTheLid) {
   Do("accendi la torcia");
   Location("gialla") = "vortila";
   Flags("cassetta") = "%f%c%o%t";
-  EXPECT_THAT(Do("prendi la chiave dalla cassetta"), HasSubstr("Prima dovresti aprire la cassetta degli attrezzi."));
-  EXPECT_THAT(Do("prendi la piastrina dalla cassetta"), HasSubstr("Non ci vedi la piastrina gialla."));
+  EXPECT_THAT(Do("prendi la chiave dalla cassetta"),
+              HasSubstr("Prima dovresti aprire la cassetta degli attrezzi."));
+  EXPECT_THAT(Do("prendi la piastrina dalla cassetta"),
+              HasSubstr("Non ci vedi la piastrina gialla."));
   EXPECT_THAT(Do("prendi tutto dalla cassetta"), HasSubstr("Prima dovresti aprire"));
 }
 
 TEST_F(LitVesselTest, FixedThingsRefuseInTheirOwnWords) {
-  EXPECT_THAT(Do("prendi la rotella"), HasSubstr("La rotella è incassata nella parete: puoi solo girarla."));
+  EXPECT_THAT(Do("prendi la rotella"),
+              HasSubstr("La rotella è incassata nella parete: puoi solo girarla."));
   EXPECT_THAT(Do("prendi la cassetta"), HasSubstr("La cassettà è incorporata alla tuta."));
   EXPECT_THAT(Do("prendi la torcia"), HasSubstr("Non vedi che hai già la torcia?"));
   EXPECT_THAT(Do("prendi me"), HasSubstr("Non puoi prendere te stesso!"));
   EXPECT_THAT(Do("posa la cassetta"), HasSubstr("La cassetta non può essere separata dalla tuta."));
-  EXPECT_THAT(Do("posa la tuta"), HasSubstr("Non puoi gettare la tuta spaziale, fintanto che l'indossi."));
+  EXPECT_THAT(Do("posa la tuta"),
+              HasSubstr("Non puoi gettare la tuta spaziale, fintanto che l'indossi."));
 }
 
 TEST_F(LitVesselTest, DroppingEverythingLeavesWhatIsWorn) {
@@ -152,19 +158,24 @@ TEST_F(LitVesselTest, AnAccumulatorTakesOnlyThePlatesAndTheDiodesShareItWithNoth
   Location("diodi") = "stesso";
   EXPECT_THAT(Do("metti il gancio nell'accumulatore sinistro"),
               HasSubstr("Non puoi mettere il gancio dentro l'accumulatore sinistro."));
-  EXPECT_THAT(Do("metti i diodi nell'accumulatore sinistro"), HasSubstr("Vi hai posato i diodi bruciati."));
+  EXPECT_THAT(Do("metti i diodi nell'accumulatore sinistro"),
+              HasSubstr("Vi hai posato i diodi bruciati."));
   EXPECT_THAT(Do("metti la piastrina gialla nell'accumulatore sinistro"),
               HasSubstr("Non c'è posto per la piastrina gialla dentro l'accumulatore sinistro."));
   Do("prendi i diodi dall'accumulatore sinistro");
-  EXPECT_THAT(Do("metti la piastrina gialla nell'accumulatore sinistro"),
-              HasSubstr("Vi hai posato la piastrina gialla.\nLa piastrina si incastra perfettamente."));
-  EXPECT_THAT(Do("metti la piastrina grigia nell'accumulatore sinistro"), HasSubstr("Vi hai posato"));
-  EXPECT_THAT(Do("metti i diodi nell'accumulatore sinistro"), HasSubstr("Non c'è posto per i diodi"));
+  EXPECT_THAT(
+      Do("metti la piastrina gialla nell'accumulatore sinistro"),
+      HasSubstr("Vi hai posato la piastrina gialla.\nLa piastrina si incastra perfettamente."));
+  EXPECT_THAT(Do("metti la piastrina grigia nell'accumulatore sinistro"),
+              HasSubstr("Vi hai posato"));
+  EXPECT_THAT(Do("metti i diodi nell'accumulatore sinistro"),
+              HasSubstr("Non c'è posto per i diodi"));
 }
 
 TEST_F(LitVesselTest, ANicheTakesOneClosedAccumulator) {
   OpenBothAccumulators();
-  EXPECT_THAT(Do("metti il gancio nella nicchia sinistra"), HasSubstr("Dentro la nicchia non ci sta."));
+  EXPECT_THAT(Do("metti il gancio nella nicchia sinistra"),
+              HasSubstr("Dentro la nicchia non ci sta."));
   EXPECT_THAT(Do("metti l'accumulatore sinistro nella nicchia sinistra"),
               HasSubstr("Prima di riporre l'accumulatore devi chiuderlo."));
   Flags("pila_sinistra") = "%c%o[chiave]%C";
@@ -172,8 +183,9 @@ TEST_F(LitVesselTest, ANicheTakesOneClosedAccumulator) {
   EXPECT_EQ(Location("pila_sinistra"), "alcova_sinistra");
   EXPECT_THAT(Do("metti l'accumulatore destro nella nicchia sinistra"),
               HasSubstr("Nella nicchia c'è già l'altro accumulatore!"));
-  EXPECT_THAT(Do("posa la piastrina grigia"),
-              HasSubstr("Non hai più la piastrina grigia.\nLa piastrina si incastra perfettamente."));
+  EXPECT_THAT(
+      Do("posa la piastrina grigia"),
+      HasSubstr("Non hai più la piastrina grigia.\nLa piastrina si incastra perfettamente."));
 }
 
 TEST_F(LitVesselTest, ThePowerReturnsWithAPlateInEachAccumulatorAndBothInTheirNiches) {
@@ -221,9 +233,12 @@ TEST_F(LitVesselTest, PuttingIntoThingsThatAreNotOpenContainers) {
   Flags("pila_destra") = "%c%O[chiave]%k%C";
   EXPECT_THAT(Do("metti la piastrina gialla nell'accumulatore destro"),
               HasSubstr("Dovredsti prima aprire l'accumulatore destro."));
-  EXPECT_THAT(Do("metti il gancio nella torcia"), HasSubstr("Non si può mettere nulla dentro la torcia."));
-  EXPECT_THAT(Do("metti il gancio in me"), HasSubstr("Non ho capito bene se vuoi mangiare il gancio."));
-  EXPECT_THAT(Do("metti il gancio sulla torcia"), HasSubstr("Non si può mettere nulla sopra la torcia."));
+  EXPECT_THAT(Do("metti il gancio nella torcia"),
+              HasSubstr("Non si può mettere nulla dentro la torcia."));
+  EXPECT_THAT(Do("metti il gancio in me"),
+              HasSubstr("Non ho capito bene se vuoi mangiare il gancio."));
+  EXPECT_THAT(Do("metti il gancio sulla torcia"),
+              HasSubstr("Non si può mettere nulla sopra la torcia."));
   EXPECT_THAT(Do("metti il gancio sul pavimento"), HasSubstr("Non hai più il gancio."));
   EXPECT_EQ(Location("gancio"), "vortila");
 }
@@ -231,7 +246,8 @@ TEST_F(LitVesselTest, PuttingIntoThingsThatAreNotOpenContainers) {
 TEST_F(LitVesselTest, OpeningAndClosingByHandAndWithATool) {
   EXPECT_THAT(Do("apri la cassetta"), HasSubstr("E' già aperta."));
   EXPECT_THAT(Do("chiudi la cassetta"), HasSubstr("Ok, hai chiudo la cassetta degli attrezzi."));
-  EXPECT_THAT(Do("apri l'accumulatore sinistro"), HasSubstr("Non hai in mano l'accumulatore sinistro."));
+  EXPECT_THAT(Do("apri l'accumulatore sinistro"),
+              HasSubstr("Non hai in mano l'accumulatore sinistro."));
   Do("apri la cassetta");
   Do("prendi la chiave");
   Do("prendi il cacciavite");
@@ -286,7 +302,8 @@ TEST_F(RulesTest, TheInventoryWithNothingCarriedOrWorn) {
 
 TEST_F(RulesTest, WearingNeedsTheThingInHandAndAWearableOne) {
   EXPECT_THAT(Do("indossa il casco"), HasSubstr("Stai già indossando il casco."));
-  EXPECT_THAT(Do("indossa la torcia"), HasSubstr("Non ci provi nemmeno a metterti addosso la torcia."));
+  EXPECT_THAT(Do("indossa la torcia"),
+              HasSubstr("Non ci provi nemmeno a metterti addosso la torcia."));
   EXPECT_THAT(Do("togliti la tuta"), HasSubstr("Rimarresti nudo."));
   EXPECT_THAT(Do("togliti la torcia"), HasSubstr("Non sto indossando la torcia!"));
   EXPECT_THAT(Do("togliti tutto"), HasSubstr("Togliti una cosa alla volta!"));

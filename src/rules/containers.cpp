@@ -58,8 +58,8 @@ void OpenObject(Rules& rules) {
   } else if (!IsTheKey(rules, "%o[")) {
     RefuseTool(rules, "Non puoi aprire ");
   } else {
-    PrintText(rules.screen, "Ok, hai aperto " + title + " con " +
-                                TitleOf(rules, rules.turn.SecondObject) + ".");
+    PrintText(rules.screen,
+              "Ok, hai aperto " + title + " con " + TitleOf(rules, rules.turn.SecondObject) + ".");
     ReplaceFirstCode(flags, "%o", "%O");
   }
 }
@@ -78,8 +78,8 @@ void CloseObject(Rules& rules) {
   } else if (!IsTheKey(rules, "%O[")) {
     RefuseTool(rules, "Non puoi chiudere ");
   } else {
-    PrintText(rules.screen, "Ok, hai chiuso " + title + " con " +
-                                TitleOf(rules, rules.turn.SecondObject) + ".");
+    PrintText(rules.screen,
+              "Ok, hai chiuso " + title + " con " + TitleOf(rules, rules.turn.SecondObject) + ".");
     ReplaceFirstCode(flags, "%O", "%o");
   }
 }

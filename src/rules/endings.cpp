@@ -44,9 +44,8 @@ const TimedEvent kTimedEvents[] = {
     {84, "Il ragnetto si muove ancora e si fa sempre più vicino."},
     {85, "", 15},
     // The helmet back on: the last minute of air, from the warning at 75 to the end at 80.
-    {90,
-     "Devi fare in fretta! Dentro al casco adesso ora ci sarà aria per un minuto solamente.",
-     0, 74},
+    {90, "Devi fare in fretta! Dentro al casco adesso ora ci sarà aria per un minuto solamente.", 0,
+     74},
     {100, narration::kKnocksBegin},
     {101, narration::kKnocksRepeat},
     {103, narration::kKnocksStop},
@@ -77,9 +76,8 @@ constexpr std::string_view kRestartOrQuit = "Vuoi RICOMINCIARE o FINIRE?";
 
 void RunTimedEvents(Rules& rules) {
   World& world = rules.world;
-  const auto event =
-      std::find_if(std::begin(kTimedEvents), std::end(kTimedEvents),
-                   [&](const TimedEvent& e) { return e.clock == world.StoryClock; });
+  const auto event = std::find_if(std::begin(kTimedEvents), std::end(kTimedEvents),
+                                  [&](const TimedEvent& e) { return e.clock == world.StoryClock; });
   if (event != std::end(kTimedEvents)) {
     if (!event->text.empty()) PrintText(rules.screen, event->text);
     if (event->ending != 0) world.GameOverState = event->ending;

@@ -11,7 +11,8 @@ bool IsWorn(const Rules& rules, int slot) { return HasCode(FlagsOf(rules, slot),
 // What a holder shows of its contents: all that is not worn, and inside a container
 // nothing fixed to it either.
 bool IsListedIn(const Rules& rules, int holder, int slot) {
-  if (rules.world.objects.ObjectLocation[slot] != rules.world.objects.ObjectId[holder]) return false;
+  if (rules.world.objects.ObjectLocation[slot] != rules.world.objects.ObjectId[holder])
+    return false;
   return !IsWorn(rules, slot) && (holder == 1 || !HasCode(FlagsOf(rules, slot), "%s"));
 }
 

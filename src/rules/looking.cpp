@@ -51,13 +51,16 @@ void PrintWheelSigns(Rules& rules, int object) {
     }
   }
   if (IsObject(rules, object, "sangue")) {
-    if (wheel == 0) PrintText(rules.screen, "E' un liquido rosso che va a formare una piccola pozza.");
+    if (wheel == 0)
+      PrintText(rules.screen, "E' un liquido rosso che va a formare una piccola pozza.");
     if (wheel == 1) PrintText(rules.screen, "E' chiaramente raggrumato.");
     if (wheel == -1) PrintText(rules.screen, "Sembra ghiacciato.");
   }
 }
 
-bool HookHangsFromSpider(const Rules& rules) { return LocationOf(rules, "gancio") == "ragno_tetto"; }
+bool HookHangsFromSpider(const Rules& rules) {
+  return LocationOf(rules, "gancio") == "ragno_tetto";
+}
 
 }  // namespace
 
@@ -87,7 +90,8 @@ void ExamineObject(Rules& rules) {
     ListContents(rules.parser, objects, rules.screen, "Sopra " + TitleOf(rules, object) + " vedi ",
                  id);
   }
-  if (HasCode(flags, "%t")) ListContents(rules.parser, objects, rules.screen, "Dentro ci vedi ", id);
+  if (HasCode(flags, "%t"))
+    ListContents(rules.parser, objects, rules.screen, "Dentro ci vedi ", id);
   if (IsObject(rules, object, "gancio") && HookHangsFromSpider(rules)) {
     PrintText(rules.screen,
               "Il cavo penzola dal soffitto, poiché il gancio è attaccato ad una delle zampe del "

@@ -117,18 +117,18 @@ void PutOneObject(Rules& rules, int destination) {
     PrintText(rules.screen, "Non puoi gettare " + title + ", fintanto che l'indossi.");
   } else if (!IsCarried(rules, object)) {
     PrintText(rules.screen, "Non hai in mano " + title + ".");
-  } else if (HasCode(FlagsOf(rules, object), "%C") &&
-             !HasCode(FlagsOf(rules, destination), "%s")) {
+  } else if (HasCode(FlagsOf(rules, object), "%C") && !HasCode(FlagsOf(rules, destination), "%s")) {
     PrintText(rules.screen, "Non ci entrerà mai " + title + ".");
   } else if (LiesWithin(objects, destination, object)) {
-    PrintText(rules.screen, "Non puoi mettere " + title + " dentro " +
-                                TitleOf(rules, destination) + ".");
+    PrintText(rules.screen,
+              "Non puoi mettere " + title + " dentro " + TitleOf(rules, destination) + ".");
   } else {
     const std::string& place = objects.ObjectId[destination];
     // What is dropped in the dark lies in the same room once the torch is lit.
     objects.ObjectLocation[object] = place == "buio" ? "vortila" : place;
     UpdateInventory(rules.world, rules.window);
-    PrintOpen(rules.screen, destination == rules.world.CurrentRoom ? "Non hai più " : "Vi hai posato ");
+    PrintOpen(rules.screen,
+              destination == rules.world.CurrentRoom ? "Non hai più " : "Vi hai posato ");
     PrintText(rules.screen, title + ".");
     if (IsPlate(rules, object)) PrintText(rules.screen, "La piastrina si incastra perfettamente.");
   }
@@ -168,8 +168,8 @@ void RestorePower(Rules& rules) {
     if (location == "cose") location = "cose2";
   }
   rules.world.CurrentRoom = FindObjectSlot(objects, objects.ObjectLocation[1]);
-  for (std::string_view gone : {kLeftNiche, std::string_view("bruciatura"),
-                                std::string_view("cose"), kRightNiche}) {
+  for (std::string_view gone :
+       {kLeftNiche, std::string_view("bruciatura"), std::string_view("cose"), kRightNiche}) {
     MoveObject(rules, gone, kNowhere);
   }
   // However early the power returns, the air the player has left runs out as from here.
@@ -187,7 +187,8 @@ void TakeObject(Rules& rules, int source) {
     PrintText(rules.screen, "Non hai preso niente.");
   } else if (IsObject(rules, object, "gancio") && location == "ragno_tetto") {
     PrintText(rules.screen, "Non riesci più a sganciarlo.");
-  } else if (object > 2 && source != rules.world.CurrentRoom && location != objects.ObjectId[source]) {
+  } else if (object > 2 && source != rules.world.CurrentRoom &&
+             location != objects.ObjectId[source]) {
     PrintText(rules.screen, "Non ci vedi " + title + ".");
   } else if (HasCode(FlagsOf(rules, source), "%o") || HasCode(FlagsOf(rules, source), "%k")) {
     PrintText(rules.screen, "Prima dovresti aprire " + TitleOf(rules, source) + ".");

@@ -81,8 +81,8 @@ void PutOn(Rules& rules) {
   } else if (HasCode(FlagsOf(rules, second), "%S")) {
     PutObject(rules, second);
   } else if (second == 1) {
-    Say(rules, "Non ho capito bene se vuoi indossare " + TitleOf(rules, rules.turn.FirstObject) +
-                   ".");
+    Say(rules,
+        "Non ho capito bene se vuoi indossare " + TitleOf(rules, rules.turn.FirstObject) + ".");
   } else {
     Say(rules, "Non si può mettere nulla sopra " + TitleOf(rules, second) + ".");
   }
@@ -141,8 +141,8 @@ void PutIntoIt(Rules& rules) {
 }
 
 void TalkAbout(Rules& rules) {
-  Say(rules, "Parlare con " + TitleOf(rules, rules.turn.FirstObject) + " di " +
-                 TopicWord(rules) + " non ti porta a nessun risultato.");
+  Say(rules, "Parlare con " + TitleOf(rules, rules.turn.FirstObject) + " di " + TopicWord(rules) +
+                 " non ti porta a nessun risultato.");
 }
 
 void TalkTo(Rules& rules) {
@@ -236,9 +236,10 @@ const VerbRule kVerbRules[] = {
 const VerbRule* FindVerbRule(int code) {
   // Code 0 fills the unused places of a row and is never a verb.
   if (code <= 0) return nullptr;
-  const auto rule = std::find_if(std::begin(kVerbRules), std::end(kVerbRules), [&](const VerbRule& r) {
-    return std::find(r.codes.begin(), r.codes.end(), code) != r.codes.end();
-  });
+  const auto rule =
+      std::find_if(std::begin(kVerbRules), std::end(kVerbRules), [&](const VerbRule& r) {
+        return std::find(r.codes.begin(), r.codes.end(), code) != r.codes.end();
+      });
   return rule == std::end(kVerbRules) ? nullptr : rule;
 }
 

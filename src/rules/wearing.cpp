@@ -83,7 +83,8 @@ void WearObject(Rules& rules) {
     ReplaceFirstCode(flags, "%w", "%W");
     UpdateInventory(rules.world, rules.window);
   } else {
-    PrintText(rules.screen, "Non ci provi nemmeno a metterti addosso " + TitleOf(rules, object) + ".");
+    PrintText(rules.screen,
+              "Non ci provi nemmeno a metterti addosso " + TitleOf(rules, object) + ".");
   }
 }
 
