@@ -65,6 +65,8 @@ class TermSession final : public Window {
   const std::filesystem::path& Folder() const { return game_.folder; }
   CommandLine& Line() { return line_; }
   const Game& game() const { return game_; }
+  // The game itself, for a harness that sets up a situation before it plays on.
+  Game& game() { return game_; }
 
   void ScrollTextlines() override;
   void SetTextline(int row, std::string_view text) override;
