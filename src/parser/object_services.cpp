@@ -130,9 +130,13 @@ bool HasNamedFlag(const ObjectTable& objects, int object, std::string_view name)
 }
 
 int CountContents(const ObjectTable& objects, int object) {
+  return CountObjectsAt(objects, objects.ObjectId[object]);
+}
+
+int CountObjectsAt(const ObjectTable& objects, std::string_view place) {
   int count = 0;
   for (int slot = 1; slot <= kObjectSlots; ++slot) {
-    if (objects.ObjectLocation[slot] == objects.ObjectId[object]) ++count;
+    if (objects.ObjectLocation[slot] == place) ++count;
   }
   return count;
 }

@@ -47,5 +47,7 @@ bool HasNamedFlag(const ObjectTable& objects, int object, std::string_view name)
 
 // How many objects `object` holds, whatever they are.
 int CountContents(const ObjectTable& objects, int object);
+// How many objects lie at `place` (an Id, or a place such as "stesso").
+int CountObjectsAt(const ObjectTable& objects, std::string_view place);
 
 }  // namespace vortila

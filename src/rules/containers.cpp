@@ -8,18 +8,33 @@ namespace vortila {
 
 namespace {
 
-// Whether the tool of the command is the one a lock names in brackets after `code`.
-bool IsTheKey(const Rules& rules, std::string_view code) {
-  const int tool = rules.turn.SecondObject;
-  const std::string_view key = CodeArgument(FlagsOf(rules, rules.turn.FirstObject), code);
-  return tool > 0 && key == rules.world.objects.ObjectId[tool];
-}
+// Opening and closing are one move in two directions: a lid's code turns from one state to
+// the other, and a lid that names its key in brackets ("%o[chiave]") turns only with it.
+struct LidMove {
+  std::string_view from;  // the state the lid leaves: "%o" to open, "%O" to close
+  std::string_view to;
+  std::string_view refusal;  // "Non puoi aprire "
+  std::string_view done;     // "Ok, hai aperto "
+};
 
-// "Non puoi aprire X con " and then the tool, or the bare hands when none was named.
-void RefuseTool(Rules& rules, std::string_view refusal) {
+constexpr LidMove kOpening{"%o", "%O", "Non puoi aprire ", "Ok, hai aperto "};
+constexpr LidMove kClosing{"%O", "%o", "Non puoi chiudere ", "Ok, hai chiuso "};
+
+// Turns a lid that names its key: only that key, named in the command, turns it; anything
+// else, or the bare hands, is refused.
+void MoveLidWithKey(Rules& rules, const LidMove& move) {
+  const int object = rules.turn.FirstObject;
   const int tool = rules.turn.SecondObject;
-  PrintOpen(rules.screen, std::string(refusal) + TitleOf(rules, rules.turn.FirstObject) + " con ");
-  PrintText(rules.screen, tool > 0 ? TitleOf(rules, tool) + "." : std::string("le mani."));
+  std::string& flags = rules.world.objects.ObjectFlags[object];
+  const std::string_view key = CodeArgument(flags, std::string(move.from) + "[");
+  if (tool == 0 || key != rules.world.objects.ObjectId[tool]) {
+    PrintOpen(rules.screen, std::string(move.refusal) + TitleOf(rules, object) + " con ");
+    PrintText(rules.screen, tool > 0 ? TitleOf(rules, tool) + "." : std::string("le mani."));
+    return;
+  }
+  PrintText(rules.screen,
+            std::string(move.done) + TitleOf(rules, object) + " con " + TitleOf(rules, tool) + ".");
+  ReplaceFirstCode(flags, move.from, move.to);
 }
 
 // Unlocking and locking need a tool in hand; the refusal says what is missing.
@@ -55,12 +70,8 @@ void OpenObject(Rules& rules) {
   } else if (!HasCode(flags, "%o[")) {
     PrintText(rules.screen, "Ok, hai aperto " + title + ".");
     ReplaceFirstCode(flags, "%o", "%O");
-  } else if (!IsTheKey(rules, "%o[")) {
-    RefuseTool(rules, "Non puoi aprire ");
   } else {
-    PrintText(rules.screen,
-              "Ok, hai aperto " + title + " con " + TitleOf(rules, rules.turn.SecondObject) + ".");
-    ReplaceFirstCode(flags, "%o", "%O");
+    MoveLidWithKey(rules, kOpening);
   }
 }
 
@@ -75,12 +86,8 @@ void CloseObject(Rules& rules) {
   } else if (!HasCode(flags, "%O[")) {
     PrintText(rules.screen, "Ok, hai chiudo " + title + ".");
     ReplaceFirstCode(flags, "%O", "%o");
-  } else if (!IsTheKey(rules, "%O[")) {
-    RefuseTool(rules, "Non puoi chiudere ");
   } else {
-    PrintText(rules.screen,
-              "Ok, hai chiuso " + title + " con " + TitleOf(rules, rules.turn.SecondObject) + ".");
-    ReplaceFirstCode(flags, "%O", "%o");
+    MoveLidWithKey(rules, kClosing);
   }
 }
 

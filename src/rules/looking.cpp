@@ -15,8 +15,8 @@ constexpr int kRightNicheFind = 20;
 // A niche looked at for the first time shows what it hides.
 void RevealNicheContents(Rules& rules, int object) {
   ObjectTable& objects = rules.world.objects;
-  const std::pair<std::string_view, int> niches[] = {{"alcova_sinistra", kLeftNicheFind},
-                                                     {"alcova_destra", kRightNicheFind}};
+  const std::pair<std::string_view, int> niches[] = {{kLeftNiche, kLeftNicheFind},
+                                                     {kRightNiche, kRightNicheFind}};
   for (const auto& [niche, hidden] : niches) {
     if (IsObject(rules, object, niche) && objects.ObjectLocation[hidden] == kNotYetFound) {
       objects.ObjectLocation[hidden] = niche;
@@ -70,15 +70,15 @@ void ExamineObject(Rules& rules) {
   if (LocationOf(rules, "tasto") == kNowhere && IsObject(rules, object, "cose2")) {
     MoveObject(rules, "tasto", "vortila2");
   }
-  if (IsObject(rules, object, "tasto") && HasNamedFlag(objects, object, "premuto")) {
+  if (IsObject(rules, object, "tasto") && IsButtonPressed(rules)) {
     PrintText(rules.screen,
               "Il tasto blu ha smesso di lampeggiare, e dentro di esso non si vede alcuna figura.");
     return;
   }
   RevealNicheContents(rules, object);
   if (IsObject(rules, object, "bruciatura")) {
-    MoveObject(rules, "alcova_destra", "vortila");
-    MoveObject(rules, "alcova_sinistra", "vortila");
+    MoveObject(rules, kRightNiche, "vortila");
+    MoveObject(rules, kLeftNiche, "vortila");
   }
   PrintOpen(rules.screen, objects.ObjectDescription[object]);
   ShowObjectPicture(rules.world, rules.window, object);

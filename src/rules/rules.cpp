@@ -27,6 +27,11 @@ bool IsAccumulator(const Rules& rules, int slot) {
   return IsObject(rules, slot, kLeftAccumulator) || IsObject(rules, slot, kRightAccumulator);
 }
 
+bool IsButtonPressed(const Rules& rules) {
+  const ObjectTable& objects = rules.world.objects;
+  return HasNamedFlag(objects, FindObjectSlot(objects, "tasto"), "premuto");
+}
+
 const std::string& TitleOf(const Rules& rules, int slot) {
   return rules.world.objects.ObjectTitle[slot];
 }

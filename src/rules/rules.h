@@ -46,6 +46,8 @@ struct Rules {
 // Ids and places the rules name.
 inline constexpr std::string_view kNowhere = "n";
 inline constexpr std::string_view kNotYetFound = "nulla";
+inline constexpr std::string_view kLeftNiche = "alcova_sinistra";
+inline constexpr std::string_view kRightNiche = "alcova_destra";
 inline constexpr std::string_view kLeftAccumulator = "pila_sinistra";
 inline constexpr std::string_view kRightAccumulator = "pila_destra";
 
@@ -57,6 +59,8 @@ std::string_view LocationOf(const Rules& rules, std::string_view id);
 void MoveObject(Rules& rules, std::string_view id, std::string_view place);
 bool IsCarried(const Rules& rules, int slot);
 bool IsAccumulator(const Rules& rules, int slot);
+// Whether the blue button has been pressed, and the vessel filled with air.
+bool IsButtonPressed(const Rules& rules);
 const std::string& TitleOf(const Rules& rules, int slot);
 const std::string& FlagsOf(const Rules& rules, int slot);
 

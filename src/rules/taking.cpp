@@ -9,8 +9,6 @@ namespace vortila {
 namespace {
 
 constexpr std::string_view kAll = "tutto";
-constexpr std::string_view kLeftNiche = "alcova_sinistra";
-constexpr std::string_view kRightNiche = "alcova_destra";
 
 bool IsNiche(const Rules& rules, int slot) {
   return IsObject(rules, slot, kLeftNiche) || IsObject(rules, slot, kRightNiche);
@@ -134,23 +132,16 @@ void PutOneObject(Rules& rules, int destination) {
   }
 }
 
-int CountAt(const ObjectTable& objects, std::string_view place) {
-  int count = 0;
-  for (int slot = 1; slot <= kObjectSlots; ++slot) {
-    if (objects.ObjectLocation[slot] == place) ++count;
-  }
-  return count;
-}
-
 // The power comes back when each niche holds an accumulator, each accumulator holds one
 // thing, and the burnt diodes are in neither. It comes back once: then the niches are gone.
 bool PowerCanReturn(const Rules& rules) {
   const ObjectTable& objects = rules.world.objects;
   const std::string_view diodes = LocationOf(rules, "diodi");
   return LocationOf(rules, kLeftNiche) != kNowhere && LocationOf(rules, kRightNiche) != kNowhere &&
-         CountAt(objects, kRightNiche) == 1 && CountAt(objects, kLeftNiche) == 1 &&
-         CountAt(objects, kRightAccumulator) == 1 && CountAt(objects, kLeftAccumulator) == 1 &&
-         diodes != kLeftAccumulator && diodes != kRightAccumulator;
+         CountObjectsAt(objects, kRightNiche) == 1 && CountObjectsAt(objects, kLeftNiche) == 1 &&
+         CountObjectsAt(objects, kRightAccumulator) == 1 &&
+         CountObjectsAt(objects, kLeftAccumulator) == 1 && diodes != kLeftAccumulator &&
+         diodes != kRightAccumulator;
 }
 
 // The vessel wakes: the room becomes the powered one, the smooth walls real consoles, and

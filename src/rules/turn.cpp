@@ -247,7 +247,7 @@ const VerbRule* FindVerbRule(int code) {
 // off, anything but the middle setting kills.
 void CheckPressedButton(Rules& rules) {
   World& world = rules.world;
-  if (!HasNamedFlag(world.objects, FindObjectSlot(world.objects, "tasto"), "premuto")) return;
+  if (!IsButtonPressed(rules)) return;
   const bool helmetOff = !HasCode(FlagsOf(rules, FindObjectSlot(world.objects, "casco")), "%W");
   if (helmetOff && world.WheelPosition == -1) {
     world.GameOverState = 8;

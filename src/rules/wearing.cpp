@@ -57,7 +57,7 @@ void BreatheVesselAir(Rules& rules) {
 // the end of the turn.
 void TakeHelmetOff(Rules& rules) {
   World& world = rules.world;
-  if (!HasNamedFlag(world.objects, FindObjectSlot(world.objects, "tasto"), "premuto")) {
+  if (!IsButtonPressed(rules)) {
     world.GameOverState = 1;
   } else if (world.StoryClock < kAirRunsOut) {
     world.StoryClock = kLittleSpiderCrawls;
