@@ -140,17 +140,6 @@ class AfterEndingTest : public GameTest {
   }
 };
 
-TEST_F(AfterEndingTest, OnlyTheTwoAnswersAreAccepted) {
-  Type("prendi la torcia");
-  EXPECT_EQ(game.screen.Textlines[24], "Puoi soltanto RICOMINCIARE o FINIRE.");
-  EXPECT_EQ(window.commandBox, "");
-  Type("caricare");
-  EXPECT_EQ(game.screen.Textlines[23], "Nun se po'.");
-  EXPECT_EQ(game.screen.Textlines[24], "Puoi soltanto RICOMINCIARE o FINIRE.");
-  EXPECT_EQ(game.world.GameOverState, 5);
-  EXPECT_FALSE(window.ended);
-}
-
 TEST_F(AfterEndingTest, FinireInAnyCaseEndsWithoutSavingTheSettings) {
   const std::string settings = folder.Read("iniziale.ini");
   window.settings = {640, 480};

@@ -11,7 +11,6 @@
 namespace vortila {
 namespace {
 
-using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::Not;
 using testing::RulesTest;
@@ -20,25 +19,6 @@ using ::testing::StartsWith;
 constexpr std::string_view kDeathLine = "**** SEI MORTO !! ****";
 constexpr std::string_view kFirstWarning =
     "Ti avvedi che la tua tuta spaziale ha ancora pochissima aria.";
-
-TEST_F(RulesTest, TheFirstAirWarningComesAtTheEndOfTheSecondCommand) {
-  EXPECT_EQ(world().StoryClock, 6);
-  EXPECT_THAT(Do("aspetta"), Not(HasSubstr(kFirstWarning)));
-  const std::string second = Do("aspetta");
-  EXPECT_THAT(second, HasSubstr("Non hai tempo da perdere.\n\nTi avvedi"));
-  EXPECT_EQ(world().StoryClock, 8);
-}
-
-TEST_F(RulesTest, ACommandThatDoesNotCountRunsTheEventOfItsClockAgainLater) {
-  Do("aspetta");
-  const std::string refused = Do("salva la torcia");
-  EXPECT_THAT(refused, HasSubstr("Non puoi salvare la torcia."));
-  EXPECT_THAT(refused, HasSubstr(kFirstWarning));
-  EXPECT_EQ(world().StoryClock, 7);
-  EXPECT_THAT(Do("carica la torcia"), HasSubstr("Non puoi caricare la torcia."));
-  EXPECT_THAT(Do("aspetta"), HasSubstr(kFirstWarning));
-  EXPECT_EQ(world().StoryClock, 8);
-}
 
 TEST_F(RulesTest, TheParkedClockMovesOnlyBetween81And82) {
   world().StoryClock = 82;
@@ -58,31 +38,6 @@ TEST_F(RulesTest, AnAmbiguousCommandDoesNothingButCountsAndRemembersItsObject) {
   EXPECT_EQ(Location("gialla"), "vortila");
   EXPECT_EQ(game().parser.ReferentFemSingular, Slot("gialla"));
   EXPECT_EQ(game().turn.PreviousFirstObject, Slot("gialla"));
-}
-
-TEST_F(RulesTest, GenderedRepliesEndTheSentenceOnTheSameLine) {
-  Do("accendi la torcia");
-  EXPECT_THAT(Do("accendi la torcia"), HasSubstr("\nE' già accesa.\n"));
-  Do("apri la cassetta");
-  Do("prendi il cacciavite");
-  EXPECT_THAT(Do("spegni il cacciavite"), HasSubstr("\nE' già spento.\n"));
-  // A command without an object keeps the gender of the last one named.
-  EXPECT_THAT(Do("pronomi"), HasSubstr("Maschile singolare: il cacciavite elettrico."));
-}
-
-TEST_F(RulesTest, LookingInsideOrUnderTheLastObjectNeedsOneNamedFirst) {
-  EXPECT_THAT(Do("guarda dentro"), HasSubstr("Non mi è molto chiaro. Prova a riformulare!"));
-  Do("esamina la cassetta");
-  EXPECT_THAT(Do("guarda dentro"),
-              HasSubstr("Non posso fintanto che la cassetta degli attrezzi è chiusa."));
-  EXPECT_THAT(Do("guarda sotto"), HasSubstr("Non puoi guardare sotto la cassetta degli attrezzi."));
-}
-
-TEST_F(RulesTest, FixedRepliesAndTheFreeWord) {
-  EXPECT_THAT(Do("mangia la torcia"), HasSubstr("Non hai appetito!"));
-  EXPECT_THAT(Do("salva"), HasSubstr("Ripeti indicando un nome del file (es: SALVA PROVA)."));
-  EXPECT_THAT(Do("crediti"), HasSubstr("LA VORTILA"));
-  EXPECT_THAT(Do("esci"), HasSubstr("Sembra impossibile uscire da questa vortila!"));
 }
 
 TEST_F(RulesTest, ThePressedButtonKillsWithTheHelmetOffAtEitherEndOfTheWheel) {
@@ -119,30 +74,6 @@ TEST_F(RulesTest, TheAirThreadWinsOverADeathInTheSameCommand) {
   const std::string ending = Do("accendi il razzetto");
   EXPECT_THAT(ending, HasSubstr("La mancanza d'aria ti è stata fatale:"));
   EXPECT_THAT(ending, Not(HasSubstr("Bell'idea")));
-}
-
-TEST_F(RulesTest, ADeathEndsTheGameUntilThePlayerStartsAgain) {
-  const std::string ending = Do("accendi il razzetto");
-  EXPECT_THAT(ending, HasSubstr("all'interno di queso spazio\nangusto!"));
-  EXPECT_THAT(ending, EndsWith(std::string(kDeathLine) +
-                               "\n\n\n\n[immagine 016.pkd]\nVuoi RICOMINCIARE o FINIRE?\n"));
-  EXPECT_EQ(session.TextInput(), "");
-  EXPECT_THAT(Do("guarda"), HasSubstr("Puoi soltanto RICOMINCIARE o FINIRE."));
-
-  Do("ricominciare");
-  while (session.TextInput() == kPagePrompt) session.Enter("");
-  EXPECT_EQ(world().GameOverState, 0);
-  EXPECT_EQ(world().StoryClock, 6);
-  EXPECT_THAT(Do("accendi la torcia"), HasSubstr("Ok, hai acceso la torcia."));
-}
-
-TEST_F(RulesTest, TheRestartCommandStartsANewGameWhoseClockHasAlreadyMoved) {
-  Do("accendi la torcia");
-  EXPECT_THAT(Do("ricomincia"), HasSubstr("LA VORTILA"));
-  EXPECT_EQ(world().StoryClock, 1);
-  EXPECT_EQ(world().GameOverState, 0);
-  EXPECT_EQ(Flags("torcia"), "%f%a");
-  EXPECT_EQ(world().objects.ObjectLocation[1], "buio");
 }
 
 TEST_F(RulesTest, QuittingEndsAtOnceAndKeepsTheSettings) {
