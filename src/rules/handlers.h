@@ -35,4 +35,39 @@ void UnlockObject(Rules& rules);
 void LockObject(Rules& rules);
 void PutInto(Rules& rules);
 
+// Turning by +1 or -1 (the two ways) or 0 (no way given), pressing and pushing. Turning the
+// big spider over, by either verb, lays it on its back or on its feet again.
+void TurnObject(Rules& rules, int direction);
+void TurnSpiderOver(Rules& rules);
+void PressObject(Rules& rules);
+void PushObject(Rules& rules);
+
+// The hook, the web and the spider on the ceiling.
+void PullObject(Rules& rules);
+void ThrowObject(Rules& rules);
+void JoinObjects(Rules& rules);
+
+// Violence, and emptying things out.
+void AttackWith(Rules& rules);
+void BreakObject(Rules& rules);
+void TurnOver(Rules& rules);
+
+// The way out.
+void EnterObject(Rules& rules);
+void JumpVerb(Rules& rules);
+
+// The senses and the small verbs.
+void SmellObject(Rules& rules);
+void TouchObject(Rules& rules);
+void ListenVerb(Rules& rules);
+void BreatheVerb(Rules& rules);
+void BlowVerb(Rules& rules);
+void UnfastenObject(Rules& rules);
+void UseObject(Rules& rules);
+void GiveHelp(Rules& rules);
+
+// Saving and loading under the name the command gives; neither costs any time.
+void SaveGame(Rules& rules);
+void LoadGame(Rules& rules);
+
 }  // namespace vortila

@@ -143,4 +143,133 @@ const std::string_view kSpiderDiscovered =
     "tutto, e al suo centro se ne sta immobile un ragno gigantesco, grande quasi quanto un "
     "uomo. Sembra addormentato.";
 
+const std::string_view kAirInflow =
+    "Premi il tasto blu e apparentemente non accade nulla. Poi però avverti un leggero sibilo "
+    "che sale dalle pareti, e l'indicatore della tuta segna una pressione esterna in rapido "
+    "aumento.";
+const std::string_view kSpiderlingStunned =
+    "Come ti aspettavi, la mancanza di atmosfera fa precipitare in catalessi il ragnetto: le "
+    "zampette perdono la presa sulla tuta e la bestiola cade sul pavimento, dove resta "
+    "immobile, con le zampe ripiegate sotto di sé. Senz'aria, a quanto pare, questi ragni "
+    "piombano in un sonno profondo. Ma allora da dove è entrato? Forse, pensi, da qualche "
+    "apertura lasciata incustodita, che tu non hai ancora trovato.";
+const std::string_view kNavigationCode =
+    "Oppure può essere che, secondo un ipotetico 'codice di navigazione stellare', gli alieni "
+    "abbiano l'abitudine di lasciare sempre uno sportello aperto, per cortesia verso chi si "
+    "perde nello spazio o per semplice superstizione, come certi montanari che non chiudono "
+    "mai a chiave la porta del rifugio. Se è così, il ragnetto è entrato proprio da lì, e da "
+    "quella stessa apertura, chissà, potrebbe passare anche la tua salvezza.";
+const std::string_view kBitterThought =
+    "Certo è - questo è il tuo amaro pensiero conclusivo - che se da questa vortila esiste "
+    "davvero una via d'uscita, i ragni la conoscono molto meglio di te.";
+
+const std::string_view kSpiderlingKilled =
+    "Fai fuori il ragnetto come hai fatto col suo genitore: la punta del cacciavite gli "
+    "trapassa il ventre, le zampette hanno un ultimo sussulto e poi più nulla.";
+const std::string_view kKillerDoubts =
+    "Sei molto soddisfatto delle tue capacità di assassino, ma un dubbio ti rode: da dove è "
+    "sbucato questo ragnetto? Se sotto le console c'è uno sportello, chi ti dice che dietro "
+    "non ne aspettino altri?";
+const std::string_view kGuardDogs =
+    "Forse gli alieni proprietari della vortila hanno voluto punire chi vi entrasse senza "
+    "permesso, e hanno lasciato a bordo questi ragni come cani da guardia: bestie che dormono "
+    "finché manca l'aria e si svegliano affamate appena un intruso la fa tornare. Un "
+    "antifurto vivente, e tu ci sei cascato in pieno.";
+const std::string_view kTwoMonsters =
+    "Rimani per un attimo a fissare i due mostri che hai ucciso, uno grande e uno piccolo, e "
+    "ti chiedi quanti altri ne dormano ancora qui dentro.";
+
+const std::string_view kSpiderDrilled =
+    "Con la punta rotante del tuo cacciavite elettrico inerziale affondi nel ventre molle del "
+    "ragno. La carne cede quasi senza resistenza, con un ronzio soffocato che ti dà il "
+    "voltastomaco. La bestia si risveglia di colpo: le zampe scattano verso l'alto, cercano "
+    "di afferrarti, ma rovesciata com'è non riesce a raddrizzarsi. Tu tieni duro e spingi "
+    "ancora, finché le zampe non ricadono inerti, una dopo l'altra.";
+const std::string_view kRedLiquid =
+    "Entro pochi secondi dalla ferita sgorga uno strano liquido rosso, denso e lucido, che "
+    "cola lungo il ventre e forma una piccola pozza sul pavimento.";
+const std::string_view kRedFlame =
+    "Un'improvvisa fiammata si eleva dalla ferita e ti costringe a indietreggiare, come se "
+    "dentro quel corpo covasse una brace. Quando la fiamma si spegne, dallo squarcio esce una "
+    "polvere rosso scuro, che si deposita sul pavimento e si raggruma in piccole croste: è il "
+    "sangue del ragno, cotto all'istante dal suo stesso calore. L'odore è nauseante.";
+const std::string_view kRedCrystals =
+    "Qualcosa esce dalla ferita: sembrano dei piccoli cristalli rossi, duri e taglienti, che "
+    "tintinnano cadendo sul pavimento. Il sangue del ragno si è ghiacciato all'istante, come "
+    "se nelle sue vene scorresse il freddo dello spazio.";
+const std::string_view kWasItTheOwner =
+    "^Di fronte alla tua opera omicida ti assale un dubbio atroce: e se quel ragno fosse il "
+    "legittimo proprietario della vortila? Magari era il pilota, o addirittura il comandante, "
+    "e se ne stava lassù sulla sua ragnatela a dormire, in attesa che qualcuno rimettesse in "
+    "funzione la nave. Tu sei entrato senza invito, hai frugato nelle nicchie, hai messo le "
+    "mani sugli accumulatori e infine hai ammazzato il padrone di casa con un cacciavite. Se "
+    "è andata così, il primo incontro tra l'umanità e una specie aliena non poteva cominciare "
+    "in modo peggiore, e la colpa è soltanto tua.";
+const std::string_view kWhereFromSpider =
+    "Ma allora da dove salta fuori questo ragno? Guardi le console: i tasti sono piccoli e "
+    "fitti, le levette sottili, tutto sembra fatto per dita agili e precise, non certo per "
+    "quelle zampe pelose e goffe. No, quella bestia non può aver pilotato niente. Più "
+    "probabilmente era un clandestino, un parassita salito a bordo chissà dove e chissà "
+    "quando, che ha trovato nella vortila spenta, silenziosa e senz'aria, un nido tranquillo "
+    "dove deporre le uova: i gusci sparsi sul pavimento ne sono la prova. E i veri "
+    "proprietari, allora? Forse sono morti, forse hanno abbandonato la nave quando si è "
+    "guastata, forse sono ancora qui da qualche parte, nascosti dietro una parete, a "
+    "guardarti.";
+const std::string_view kMothership =
+    "Spingendoti ancor più in là con la fantasia, immagini che la vortila non sia altro che "
+    "una scialuppa, staccata da una gigantesca nave madre aliena. Una nave immensa, in "
+    "viaggio da secoli fra le stelle, infestata da milioni di questi ragni: i suoi abitanti, "
+    "ormai sopraffatti, avrebbero cercato scampo nelle scialuppe, senza accorgersi di portare "
+    "con sé le uova dei loro nemici. E forse la vortila è arrivata fin qui, in orbita attorno "
+    "alla Terra, proprio per questo: ultima fuga di un equipaggio morto da tempo. Ti corre un "
+    "brivido lungo la schiena, e decidi che per oggi di fantasia ne hai avuta abbastanza.";
+
+const std::string_view kMorseKnocks =
+    "Ti fermi ad ascoltare: i battiti sembrano scanditi in maniera ritmata, colpi brevi e "
+    "colpi lunghi alternati a pause regolari. Ma certo, è l'alfabeto Morse! Lettera dopo "
+    "lettera, decifri il messaggio: ALLONTANATI DALLO SCAFO. Poi una pausa, e si ricomincia "
+    "da capo, sempre le stesse parole. Sono i tuoi compagni: vogliono aprire un varco, e da "
+    "come insistono non sarà un'operazione delicata.";
+const std::string_view kHatchFound =
+    "Sotto ad alcune consolle c'è una fessura: guardando meglio scopri uno sportello "
+    "socchiuso, quasi invisibile. Dev'essere da lì che è sbucato il ragnetto.";
+
+const std::string_view kEscapeDive =
+    "   Con un balzo felino ti butti alla cieca dentro allo sportello, e ti ritrovi in un "
+    "piccolo stanzino completamente buio. Hai appena il tempo di raggomitolarti contro la "
+    "parete che la vortila trema tutta, scossa da un colpo violentissimo: un'esplosione.";
+const std::string_view kEscapeCrewBoards =
+    "   Immediatamente dopo senti delle grida indefinite provenire dalla stanza principale. "
+    "Riconosci le voci: sono i tuoi compagni! Hanno fatto saltare lo scafo e sono entrati dal "
+    "varco aperto con l'esplosivo. Tiri un lungo sospiro di sollievo: è fatta, sei salvo. Fra "
+    "poco sarai di nuovo sulla navetta, a raccontare questa storia.";
+const std::string_view kEscapeItch =
+    "^   Mentre pensi questo senti un prurito sul collo. Ti passi una mano sulla nuca e le "
+    "dita incontrano qualcosa di appiccicoso: hai i capelli pieni di ragnatela. Senza più il "
+    "casco, nel buio ci hai ficcato dentro la testa. Alla luce azzurrina che filtra dallo "
+    "sportello ti guardi intorno, e il sollievo ti si gela in gola: lo stanzino è tappezzato "
+    "di ragnatele, dal pavimento al soffitto, e tra i fili sono incastrate decine di uova "
+    "biancastre, grosse come pugni. Alcune sono intatte; altre sono spaccate, vuote.";
+const std::string_view kEscapeEggs =
+    "   Noti infatti che alcuni pezzi di guscio stanno cadendo al suolo: le uova si muovono, "
+    "si incrinano, e da una crepa spunta una zampetta nera, poi un'altra. I piccoli si stanno "
+    "svegliando, forse richiamati dal tuo odore o dal calore del tuo corpo. Poi, in fondo "
+    "allo stanzino, dietro il velo più fitto della ragnatela, qualcosa di molto più grosso si "
+    "muove: otto occhi lucidi si accendono nel buio, e un ragno enorme, ancora più grande di "
+    "quello che hai ucciso, raccoglie le zampe sotto di sé, pronto a balzare. Non ci pensi "
+    "due volte: ti getti all'indietro, fuori dallo sportello, e ricadi lungo disteso sul "
+    "pavimento della vortila.";
+const std::string_view kEscapeCrawl =
+    "^  Correndo carponi verso il varco appena aperto dai tuoi compagni, passi accanto al "
+    "cadavere del ragno che hai ucciso. Le sue zampe contratte paiono ancora tendersi verso "
+    "di te, e per un attimo ti sembra che si muovano. La stanza è piena di fumo e di detriti; "
+    "oltre lo squarcio si apre un tunnel annerito che attraversa lo spessore dello scafo, e "
+    "da lì arrivano le voci dei tuoi compagni e la luce delle loro torce. Dietro di te, dallo "
+    "sportello, sale un fruscio sempre più forte.";
+const std::string_view kEscapeCrewMate =
+    "  Ti volti ancora, verso il tunnel, la tua unica speranza. Dal fumo emerge la sagoma di "
+    "un tuo compagno, che avanza tranquillo verso di te e ti saluta con la mano. Non sa "
+    "ancora niente.";
+
+
 }  // namespace vortila::narration

@@ -47,4 +47,38 @@ extern const std::string_view kConsolesAwake;
 extern const std::string_view kNichesVanish;
 extern const std::string_view kSpiderDiscovered;
 
+// The blue button: the air coming in, and the little spider stunned when it goes out again.
+extern const std::string_view kAirInflow;
+extern const std::string_view kSpiderlingStunned;
+extern const std::string_view kNavigationCode;
+extern const std::string_view kBitterThought;
+
+// The little spider killed on the floor.
+extern const std::string_view kSpiderlingKilled;
+extern const std::string_view kKillerDoubts;
+extern const std::string_view kGuardDogs;
+extern const std::string_view kTwoMonsters;
+
+// The big spider killed from below. Exactly one of the three blood passages follows the
+// drilling, by the wheel's setting, and it has to agree with what examining the blood says.
+extern const std::string_view kSpiderDrilled;
+extern const std::string_view kRedLiquid;    // wheel at 0
+extern const std::string_view kRedFlame;     // wheel at +1
+extern const std::string_view kRedCrystals;  // wheel at -1
+extern const std::string_view kWasItTheOwner;
+extern const std::string_view kWhereFromSpider;
+extern const std::string_view kMothership;
+
+// Listening to the knocks: the Morse warning, and the hatch under the consoles.
+extern const std::string_view kMorseKnocks;
+extern const std::string_view kHatchFound;
+
+// The escape through the hatch, in the order they are told.
+extern const std::string_view kEscapeDive;
+extern const std::string_view kEscapeCrewBoards;
+extern const std::string_view kEscapeItch;
+extern const std::string_view kEscapeEggs;
+extern const std::string_view kEscapeCrawl;
+extern const std::string_view kEscapeCrewMate;
+
 }  // namespace vortila::narration

@@ -1,5 +1,7 @@
 #include "rules/rules.h"
 
+#include <algorithm>
+
 #include "parser/object_services.h"
 
 namespace vortila {
@@ -39,6 +41,13 @@ const std::string& TitleOf(const Rules& rules, int slot) {
 const std::string& FlagsOf(const Rules& rules, int slot) {
   return rules.world.objects.ObjectFlags[slot];
 }
+
+const std::string& TopicWord(const Rules& rules) {
+  const int slot = std::clamp(rules.parser.TopicSlot, 0, kTokenSlots);
+  return rules.parser.TokenWords[slot];
+}
+
+void Say(Rules& rules, std::string_view text) { PrintText(rules.screen, text); }
 
 void PrintGendered(Rules& rules, std::string_view stem) {
   PrintOpen(rules.screen, stem);

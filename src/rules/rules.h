@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -35,6 +36,8 @@ struct GameControl {
 };
 
 struct Rules {
+  // The folder the game plays in, where saved games are written and read.
+  const std::filesystem::path& folder;
   World& world;
   Screen& screen;
   ParserState& parser;
@@ -63,6 +66,12 @@ bool IsAccumulator(const Rules& rules, int slot);
 bool IsButtonPressed(const Rules& rules);
 const std::string& TitleOf(const Rules& rules, int slot);
 const std::string& FlagsOf(const Rules& rules, int slot);
+
+// The free word of the command (a file name, a topic), or an empty word when it has none.
+const std::string& TopicWord(const Rules& rules);
+
+// Prints a reply of the rules as a line of its own.
+void Say(Rules& rules, std::string_view text);
 
 // Prints a word whose ending follows the gender of the first object, "E' già acces" and
 // then "a." or "o.", as one line.

@@ -58,13 +58,6 @@ void TakeCommandApart(Rules& rules) {
   if (turn.FirstObject > 0) RememberPronoun(parser, objects, turn.FirstObject);
 }
 
-void Say(Rules& rules, std::string_view text) { PrintText(rules.screen, text); }
-
-const std::string& TopicWord(const Rules& rules) {
-  const int slot = std::clamp(rules.parser.TopicSlot, 0, kTokenSlots);
-  return rules.parser.TokenWords[slot];
-}
-
 void Restart(Rules& rules) {
   rules.control.restart();
   rules.world.GameOverState = kRestartMade;
@@ -163,6 +156,16 @@ void RefuseToLoadObject(Rules& rules) {
   rules.parser.TurnNotCounted = true;
 }
 
+void TurnOneWay(Rules& rules) { TurnObject(rules, 1); }
+void TurnNoWay(Rules& rules) { TurnObject(rules, 0); }
+void TurnOtherWay(Rules& rules) { TurnObject(rules, -1); }
+
+// "entra" and "entraci" go into the object named last.
+void EnterIt(Rules& rules) {
+  rules.turn.FirstObject = rules.turn.PreviousFirstObject;
+  EnterObject(rules);
+}
+
 void GetOutOf(Rules& rules) {
   Say(rules, "Non puoi uscire da " + TitleOf(rules, rules.turn.FirstObject) + ".");
 }
@@ -178,23 +181,34 @@ struct VerbRule {
   std::string_view reply;
 };
 
-// Codes missing from this table do nothing; the turn still ends and the clock still moves.
+// A code missing from this table does nothing; the turn still ends and the clock still moves.
 // Quitting (code 1) is not a rule of the turn: the program ends before the turn does.
 const VerbRule kVerbRules[] = {
+    {{2}, GiveHelp},
     {{3}, LookAround},
     {{4}, ExamineObject},
     {{5}, LookInside},
+    {{6}, TurnOneWay},
+    {{7}, TurnNoWay},
     {{8}, "Nessuno ti ascolta."},
+    {{9}, BreakObject},
     {{10}, LookUnder},
+    {{11}, TouchObject},
+    {{12}, TurnOtherWay},
+    {{13}, PushObject},
     {{14, 15}, "Sei troppo generico. Specifica l'azione che vuoi compiere."},
+    {{16}, EnterObject},
     {{17}, ShowInventory},
     {{18}, ToggleTranscriptVerb},
     {{19}, Restart},
+    {{20, 21}, SmellObject},
+    {{22}, PullObject},
     {{23}, Take},
     {{24}, Drop},
     {{25}, WearObject},
     {{26}, TakeOffObject},
     {{27}, SwitchOn},
+    {{28, 44}, ThrowObject},
     {{29}, SwitchOff},
     {{30}, TakeFrom},
     {{31}, PutOn},
@@ -207,20 +221,31 @@ const VerbRule kVerbRules[] = {
     {{38}, "Nudista?"},
     {{39, 40, 41, 93}, "Vergogna!!"},
     {{42}, Swear},
+    {{43}, TurnOver},
+    {{45}, JumpVerb},
     {{46}, "Non è possibile."},
     {{47}, LookAtPlace},
+    {{48}, UnfastenObject},
     {{49, 87}, "Nessuno pare interessato."},
     {{50}, LookInsideIt},
     {{51, 52, 56}, PutIntoIt},
     {{53}, UnlockObject},
+    {{54}, PressObject},
     {{55}, LockObject},
     {{57, 61, 62, 63}, TalkAbout},
     {{58, 59}, TalkTo},
     {{60, 64, 65}, "Non ottieni risposta."},
+    {{66, 67}, JoinObjects},
+    {{68}, UseObject},
+    {{69, 92}, AttackWith},
     {{70}, Credits},
+    {{71}, SaveGame},
     {{72}, "Ripeti indicando un nome del file (es: SALVA PROVA)."},
+    {{73}, LoadGame},
     {{74}, "Ripeti indicando un nome del file (es: CARICA PROVA)."},
     {{75}, LookUnderIt},
+    {{76, 77}, BreatheVerb},
+    {{78, 79, 80}, BlowVerb},
     {{81, 82}, "Non cambierebbe nulla."},
     {{83, 99}, "Non hai tempo da perdere."},
     {{84}, RefuseToSaveObject},
@@ -231,6 +256,8 @@ const VerbRule kVerbRules[] = {
     {{90}, GetOutOf},
     {{91}, "Non credo sia fattibile."},
     {{94, 95}, "Non accade nulla."},
+    {{96}, ListenVerb},
+    {{97, 98}, EnterIt},
 };
 
 const VerbRule* FindVerbRule(int code) {

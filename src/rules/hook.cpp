@@ -1,0 +1,91 @@
+#include <string>
+
+#include "rules/handlers.h"
+
+namespace vortila {
+
+namespace {
+
+constexpr std::string_view kHookCaught =
+    "Con un lancio preciso, attacchi il gancio ad una delle zampe del ragno. Ora il cavo penzola "
+    "dal soffitto.";
+constexpr std::string_view kWebTooSlippery =
+    "Non riesci ad agganciare la tela, è troppo sfuggevole.";
+
+bool HangsFromSpider(const Rules& rules, int object) {
+  return IsObject(rules, object, "gancio") &&
+         rules.world.objects.ObjectLocation[object] == "ragno_tetto";
+}
+
+// Whatever is thrown and does not catch on anything falls to the floor of the room.
+void LetFall(Rules& rules) { PutObject(rules, rules.world.CurrentRoom); }
+
+bool RefuseUnlessCarried(Rules& rules, int object) {
+  if (IsCarried(rules, object)) return false;
+  Say(rules, "Non hai " + TitleOf(rules, object) + ".");
+  return true;
+}
+
+}  // namespace
+
+void PullObject(Rules& rules) {
+  const int object = rules.turn.FirstObject;
+  if (IsObject(rules, object, "tela") || IsObject(rules, object, "ragno_tetto")) {
+    Say(rules, "Troppo in alto.");
+  } else if (IsObject(rules, object, "cose2")) {
+    // The ending tells what the levers do to someone who pulls them at random.
+    rules.world.GameOverState = 4;
+  } else if (HangsFromSpider(rules, object)) {
+    MoveObject(rules, "gancio", "vortila2");
+    MoveObject(rules, "ragno_tetto", kNowhere);
+    MoveObject(rules, "ragno", "vortila2");
+    Say(rules,
+        "Tiri con quanta forza ti rimane, e riesci a far precipitare il ragno al suolo senza "
+        "fartelo cadere in testa.");
+  } else if (object > 0 && !HasCode(FlagsOf(rules, object), "%s")) {
+    LetFall(rules);
+  } else if (IsObject(rules, object, "sportello")) {
+    OpenObject(rules);
+  } else {
+    Say(rules, "Non accade nulla.");
+  }
+}
+
+void ThrowObject(Rules& rules) {
+  TurnVariables& turn = rules.turn;
+  const int target = turn.SecondObject;
+  if (RefuseUnlessCarried(rules, turn.FirstObject)) return;
+  if (target > 0 && IsCarried(rules, target)) {
+    Say(rules, "Sinceramente non capisco dove vuoi arrivare.");
+  } else if (target > 0 && IsObject(rules, turn.FirstObject, "gancio") &&
+             IsObject(rules, target, "tela")) {
+    Say(rules, kWebTooSlippery);
+    LetFall(rules);
+  } else if (target > 0 && IsObject(rules, turn.FirstObject, "gancio") &&
+             IsObject(rules, target, "ragno_tetto")) {
+    Say(rules, kHookCaught);
+    MoveObject(rules, "gancio", "ragno_tetto");
+    // The hook stays up there, and nothing of this command is left to point back to.
+    turn.FirstObject = 0;
+  } else {
+    LetFall(rules);
+  }
+}
+
+void JoinObjects(Rules& rules) {
+  const int object = rules.turn.FirstObject;
+  const int other = rules.turn.SecondObject;
+  if (RefuseUnlessCarried(rules, object)) return;
+  if (!IsObject(rules, object, "gancio")) {
+    Say(rules, "Non puoi unire " + TitleOf(rules, object) + " con " + TitleOf(rules, other) + ".");
+  } else if (IsObject(rules, other, "tela")) {
+    Say(rules, kWebTooSlippery);
+  } else if (!IsObject(rules, other, "ragno_tetto")) {
+    Say(rules, "Non trovi un modo per unire " + TitleOf(rules, other) + " al gancio.");
+  } else {
+    Say(rules, kHookCaught);
+    MoveObject(rules, "gancio", "ragno_tetto");
+  }
+}
+
+}  // namespace vortila

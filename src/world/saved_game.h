@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "world/world.h"
+
+// A saved game holds what play changes: where every object is, its flags, the story clock,
+// the wheel and the room. Everything else comes from the data files.
+namespace vortila {
+
+struct SavedGame {
+  ObjectTable::Column<std::string> locations;
+  ObjectTable::Column<std::string> flags;
+  int StoryClock = 0;
+  int WheelPosition = 0;
+  int CurrentRoom = 0;
+};
+
+// The saved game's file name for the word the player gave: ".sav" is added when missing.
+std::string SavedGameFileName(std::string_view word);
+
+// The file's text: for each object a line with its place and a line with its flags in
+// double quotes, then the clock, the wheel and the room, 103 lines ending in CR LF.
+std::string SavedGameText(const World& world);
+
+// Reads a saved game's text whole, or nothing when any part is missing or out of range. A
+// file that is not one the game wrote is turned away before anything in play changes.
+std::optional<SavedGame> ParseSavedGame(std::string_view text);
+
+// Writes the game, replacing the file only once the new one is complete.
+bool SaveGameToFile(const World& world, const std::filesystem::path& path);
+
+// Reads and checks a saved game file; a missing, unreadable, oversized or malformed file
+// gives nothing.
+std::optional<SavedGame> LoadGameFromFile(const std::filesystem::path& path);
+
+void ApplySavedGame(World& world, const SavedGame& saved);
+
+}  // namespace vortila
