@@ -1,0 +1,145 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "rules_fixture.h"
+#include "world/saved_game.h"
+
+namespace vortila {
+namespace {
+
+using ::testing::HasSubstr;
+using testing::RulesTest;
+
+constexpr std::string_view kLoadError = "Errore nel caricamento: nome del file o percorso errato.";
+constexpr std::string_view kSaveError =
+    "Errore nel salvataggio: nome del file o percorso errato.";
+
+// What a saved game holds, so that a test can tell whether any of it changed.
+SavedGame Snapshot(const World& world) {
+  SavedGame state;
+  state.locations = world.objects.ObjectLocation;
+  state.flags = world.objects.ObjectFlags;
+  state.StoryClock = world.StoryClock;
+  state.WheelPosition = world.WheelPosition;
+  state.CurrentRoom = world.CurrentRoom;
+  return state;
+}
+
+bool operator==(const SavedGame& a, const SavedGame& b) {
+  return a.locations == b.locations && a.flags == b.flags && a.StoryClock == b.StoryClock &&
+         a.WheelPosition == b.WheelPosition && a.CurrentRoom == b.CurrentRoom;
+}
+
+class SavedGameTest : public RulesTest {
+ protected:
+  // A game saved as "buona.sav", then played on a little, so that a load that went through
+  // would show.
+  SavedGameTest() {
+    Do("accendi la torcia");
+    Do("salva buona");
+    good = folder.Read("buona.sav");
+    Do("apri la cassetta");
+    Do("prendi la chiave");
+  }
+
+  // Loading `contents` is refused with the error, and changes nothing in play.
+  void ExpectRefusedLoad(std::string_view contents) {
+    folder.Write("rotta.sav", contents);
+    const SavedGame before = Snapshot(world());
+    const std::string said = Do("carica rotta");
+    EXPECT_THAT(said, HasSubstr(kLoadError));
+    EXPECT_TRUE(Snapshot(world()) == before);
+  }
+
+  // The good file with its line `number` (1-based) replaced.
+  std::string WithLine(int number, std::string_view replacement) const {
+    std::string text = good;
+    std::size_t start = 0;
+    for (int line = 1; line < number; ++line) start = text.find("\r\n", start) + 2;
+    text.replace(start, text.find("\r\n", start) - start, replacement);
+    return text;
+  }
+
+  std::string good;
+};
+
+TEST_F(SavedGameTest, TheFileHoldsEachObjectOnTwoLinesAndThenTheThreeNumbers) {
+  EXPECT_EQ(std::count(good.begin(), good.end(), '\n'), 103);
+  EXPECT_EQ(std::count(good.begin(), good.end(), '\r'), 103);
+  // The player first, standing in the lit room; the unused slots last, empty.
+  EXPECT_THAT(good, ::testing::StartsWith("vortila\r\n\"%s%R\"\r\n"));
+  EXPECT_THAT(good, HasSubstr("\r\n\r\n\"\"\r\n\r\n\"\"\r\n"));
+  EXPECT_THAT(good, ::testing::EndsWith("\r\n7\r\n-1\r\n" +
+                                        std::to_string(Slot("vortila")) + "\r\n"));
+  EXPECT_THAT(good, HasSubstr("\"%f%A\"\r\n"));
+  // Flags with commas inside their bracketed text are written whole.
+  EXPECT_THAT(good, HasSubstr("\"%s[Non hai nessuna voglia di toccare quella bestiaccia, nemmeno"));
+}
+
+TEST_F(SavedGameTest, AGoodFileReadsBackAsItWasWritten) {
+  const std::optional<SavedGame> saved = ParseSavedGame(SavedGameText(world()));
+  ASSERT_TRUE(saved.has_value());
+  EXPECT_TRUE(*saved == Snapshot(world()));
+  // Blanks around the numbers do not matter.
+  EXPECT_TRUE(ParseSavedGame(WithLine(101, "  12 ")).has_value());
+}
+
+TEST_F(SavedGameTest, ABadFileChangesNothing) {
+  ExpectRefusedLoad("");
+  ExpectRefusedLoad(good.substr(0, good.size() / 2));
+  ExpectRefusedLoad(good.substr(0, good.rfind("\r\n", good.size() - 3)));
+  ExpectRefusedLoad(good + "altro\r\n");
+  ExpectRefusedLoad(WithLine(2, "\"%f%A"));
+  ExpectRefusedLoad(WithLine(101, "dodici"));
+  ExpectRefusedLoad(WithLine(101, "40000"));
+  ExpectRefusedLoad(WithLine(101, "1e3"));
+  ExpectRefusedLoad(WithLine(102, "2"));
+  ExpectRefusedLoad(WithLine(103, "0"));
+  ExpectRefusedLoad(WithLine(103, "51"));
+  ExpectRefusedLoad(WithLine(103, "-1"));
+  ExpectRefusedLoad(WithLine(1, std::string(10 << 20, 'x')));
+  std::mt19937 random(5);
+  std::string noise(4096, '\0');
+  for (char& byte : noise) byte = static_cast<char>(random());
+  ExpectRefusedLoad(noise);
+}
+
+TEST_F(SavedGameTest, ALoadThatFindsNoFileChangesNothing) {
+  std::filesystem::create_directory(folder.path() / "cartella.sav");
+  const SavedGame before = Snapshot(world());
+  for (std::string_view command : {"carica manca", "carica cartella", "carica nessuna/buona"}) {
+    EXPECT_THAT(Do(command), HasSubstr(kLoadError)) << command;
+  }
+  EXPECT_TRUE(Snapshot(world()) == before);
+}
+
+// A save that cannot be completed leaves the file it would have replaced as it was.
+TEST_F(SavedGameTest, AFailedSaveKeepsThePreviousOne) {
+  std::filesystem::create_directory(folder.path() / "cartella.sav");
+  // The new file is written beside the old one first; here it cannot be.
+  std::filesystem::create_directory(folder.path() / "buona.sav.tmp");
+  for (std::string_view command :
+       {"salva buona", "salva cartella", "salva nessuna/prova", "salva /proc/prova"}) {
+    EXPECT_THAT(Do(command), HasSubstr(kSaveError)) << command;
+  }
+  EXPECT_EQ(folder.Read("buona.sav"), good);
+  EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "cartella.sav"));
+  EXPECT_FALSE(folder.Has("proc"));
+}
+
+TEST_F(SavedGameTest, SavingAndLoadingCostNoTime) {
+  const int clock = world().StoryClock;
+  Do("salva altra");
+  Do("carica altra");
+  EXPECT_EQ(world().StoryClock, clock);
+  Do("carica buona");
+  EXPECT_EQ(world().StoryClock, 7);
+  EXPECT_EQ(Location("chiave"), "cassetta");
+}
+
+}  // namespace
+}  // namespace vortila
