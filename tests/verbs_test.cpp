@@ -181,13 +181,6 @@ TEST_F(RulesTest, WearingNeedsTheThingInHand) {
   EXPECT_EQ(Flags("gancio"), "%W");
 }
 
-TEST_F(RulesTest, TheHelmetOffInTheAirlessVesselKills) {
-  const std::string death = Do("togliti il casco");
-  EXPECT_THAT(death, HasSubstr("Decidi di toglierti il casco per provare a respirare"));
-  EXPECT_EQ(world().GameOverState, 1);
-  EXPECT_EQ(Flags("casco"), "%w");
-}
-
 TEST_F(RulesTest, TheHelmetOffInTheVesselsAirLetsTheLittleSpiderOut) {
   RestorePowerByHand();
   PressButtonByHand(0);
@@ -209,32 +202,6 @@ TEST_F(RulesTest, TheHelmetOffInTheVesselsAirLetsTheLittleSpiderOut) {
 
   EXPECT_THAT(Do("togliti il casco"), HasSubstr("Piuttosto che morire d'asfissia"));
   EXPECT_EQ(world().GameOverState, 11);
-}
-
-TEST_F(RulesTest, TheLittleSpiderGetsInTwoCommandsAfterItAppears) {
-  RestorePowerByHand();
-  PressButtonByHand(0);
-  Do("togliti il casco");
-  EXPECT_THAT(Do("aspetta"), HasSubstr("si fa sempre più vicino."));
-  EXPECT_THAT(Do("aspetta"), HasSubstr("con un balzo"));
-  EXPECT_EQ(world().GameOverState, 15);
-}
-
-TEST_F(RulesTest, TheHelmetOffAfterTheLittleSpiderDiesBringsTheKnocks) {
-  RestorePowerByHand();
-  PressButtonByHand(0);
-  Location("ragnetto") = "nn";
-  Location("ragnetto4") = "vortila2";
-  const std::string broken = Do("togliti il casco");
-  EXPECT_THAT(broken, HasSubstr("noti con orrore"));
-  EXPECT_THAT(broken, HasSubstr("sembrano dei colpi"));
-  EXPECT_EQ(Location("casco"), "n");
-  EXPECT_EQ(Location("casco_rotto"), "vortila2");
-  EXPECT_THAT(Do("aspetta"), HasSubstr("Non ci sono dubbi"));
-  Do("aspetta");
-  EXPECT_THAT(Do("aspetta"), HasSubstr("I battiti che sentivi sembrano essere scomparsi."));
-  EXPECT_THAT(Do("aspetta"), HasSubstr("Mentre cazzeggi allegramente"));
-  EXPECT_EQ(world().GameOverState, 16);
 }
 
 TEST_F(RulesTest, TheHelmetOffTooLateOrAtTheWrongSettingOnlyChangesItsFlag) {

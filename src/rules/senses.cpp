@@ -12,7 +12,13 @@ bool IsAnyOf(const Rules& rules, int object, std::string_view a, std::string_vie
   return IsObject(rules, object, a) || IsObject(rules, object, b);
 }
 
-bool IsAir(const Rules& rules, int object) { return IsAnyOf(rules, object, "aria1", "aria2"); }
+// Breathing and blowing answer by what they are aimed at: nothing, the air, or anything else.
+std::string_view ReplyByAir(const Rules& rules, std::string_view alone, std::string_view air,
+                            std::string_view other) {
+  const int object = rules.turn.FirstObject;
+  if (object == 0) return alone;
+  return IsAnyOf(rules, object, "aria1", "aria2") ? air : other;
+}
 
 bool IsWearingHelmet(const Rules& rules) {
   return HasCode(FlagsOf(rules, FindObjectSlot(rules.world.objects, "casco")), "%W");
@@ -66,25 +72,12 @@ void ListenVerb(Rules& rules) {
 }
 
 void BreatheVerb(Rules& rules) {
-  const int object = rules.turn.FirstObject;
-  if (object == 0) {
-    Say(rules, "Naturalmente respiri!");
-  } else if (IsAir(rules, object)) {
-    Say(rules, "E' quello che stai facendo!");
-  } else {
-    Say(rules, "Mah! Se vuoi ci provo.");
-  }
+  Say(rules, ReplyByAir(rules, "Naturalmente respiri!", "E' quello che stai facendo!",
+                        "Mah! Se vuoi ci provo."));
 }
 
 void BlowVerb(Rules& rules) {
-  const int object = rules.turn.FirstObject;
-  if (object == 0) {
-    Say(rules, "Soffi.");
-  } else if (IsAir(rules, object)) {
-    Say(rules, "Soffi forte!");
-  } else {
-    Say(rules, "Non accade nulla.");
-  }
+  Say(rules, ReplyByAir(rules, "Soffi.", "Soffi forte!", "Non accade nulla."));
 }
 
 // Unfastening only means something for the helmet, which comes off.
