@@ -131,6 +131,20 @@ TEST_F(SavedGameTest, AFailedSaveKeepsThePreviousOne) {
   EXPECT_FALSE(folder.Has("proc"));
 }
 
+// A crafted file can put two things inside each other; the game still answers every command.
+TEST_F(SavedGameTest, ThingsInsideEachOtherInALoadedGameStayOutOfReach) {
+  // The key lies in the box; the box, in this file, lies in the key.
+  folder.Write("anello.sav", WithLine(2 * Slot("cassetta") - 1, "chiave"));
+  Do("carica anello");
+  ASSERT_EQ(Location("cassetta"), "chiave");
+  ASSERT_EQ(Location("chiave"), "cassetta");
+  for (std::string_view command : {"inventario", "guarda", "prendi tutto", "posa tutto",
+                                   "apri la cassetta", "prendi la chiave", "rovescia la cassetta"}) {
+    Do(command);
+  }
+  EXPECT_EQ(Location("cassetta"), "chiave");
+}
+
 TEST_F(SavedGameTest, SavingAndLoadingCostNoTime) {
   const int clock = world().StoryClock;
   Do("salva altra");
