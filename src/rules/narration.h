@@ -3,9 +3,10 @@
 #include <string_view>
 
 // The long passages of the story that the rules print whole: the credits, the knocks from
-// outside, the deaths, the helmet and the little spider, the torch, and the return of the
-// power. They are story, not logic, so they live together here where the prose can be
-// revised without touching a rule. A '^' is the screen's line break.
+// outside, the deaths, the helmet and the little spider, the torch, the return of the power,
+// the blue button, the two spiders' deaths, the message in the knocks and the escape. They
+// are story, not logic, so they live together here where the prose can be revised without
+// touching a rule. A '^' is the screen's line break.
 namespace vortila::narration {
 
 extern const std::string_view kCredits;
