@@ -30,7 +30,7 @@ bool RefuseUnlessCarried(Rules& rules, int object) {
 
 void PullObject(Rules& rules) {
   const int object = rules.turn.FirstObject;
-  if (IsObject(rules, object, "tela") || IsObject(rules, object, "ragno_tetto")) {
+  if (IsOutOfReach(rules, object)) {
     Say(rules, "Troppo in alto.");
   } else if (IsObject(rules, object, "cose2")) {
     // The ending tells what the levers do to someone who pulls them at random.

@@ -25,6 +25,10 @@ bool IsCarried(const Rules& rules, int slot) {
   return slot > 0 && rules.world.objects.ObjectLocation[slot] == kPlayerId;
 }
 
+bool IsOutOfReach(const Rules& rules, int slot) {
+  return IsObject(rules, slot, "ragno_tetto") || IsObject(rules, slot, "tela");
+}
+
 bool IsAccumulator(const Rules& rules, int slot) {
   return IsObject(rules, slot, kLeftAccumulator) || IsObject(rules, slot, kRightAccumulator);
 }

@@ -61,6 +61,8 @@ std::string_view LocationOf(const Rules& rules, std::string_view id);
 // Moves the object with this Id to `place`; the world without such an object is unchanged.
 void MoveObject(Rules& rules, std::string_view id, std::string_view place);
 bool IsCarried(const Rules& rules, int slot);
+// The web and the spider on the ceiling, which no hand reaches ("Troppo in alto.").
+bool IsOutOfReach(const Rules& rules, int slot);
 bool IsAccumulator(const Rules& rules, int slot);
 // Whether the blue button has been pressed, and the vessel filled with air.
 bool IsButtonPressed(const Rules& rules);

@@ -45,7 +45,7 @@ void SmellObject(Rules& rules) {
 
 void TouchObject(Rules& rules) {
   const int object = rules.turn.FirstObject;
-  if (IsAnyOf(rules, object, "tela", "ragno_tetto")) {
+  if (IsOutOfReach(rules, object)) {
     Say(rules, "Troppo in alto.");
   } else if (object == 1) {
     Say(rules, "Che vuoi dire??");

@@ -9,10 +9,6 @@ namespace vortila {
 
 namespace {
 
-bool IsOutOfReach(const Rules& rules, int object) {
-  return IsObject(rules, object, "ragno_tetto") || IsObject(rules, object, "tela");
-}
-
 bool PlayerIsIn(const Rules& rules, std::string_view room) {
   return rules.world.objects.ObjectLocation[1] == room;
 }
