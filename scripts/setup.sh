@@ -28,6 +28,8 @@ vortila_screenshot_packages=(xvfb xauth xdotool imagemagick)
 # The terminal front end: ncurses for the screen, chafa (whose headers need glib's) and
 # libpng for the pictures, and tmux, in which its tests play it.
 vortila_term_packages=(pkg-config libncurses-dev libchafa-dev libglib2.0-dev libpng-dev tmux)
+# The spelling test: hunspell and its Italian dictionary.
+vortila_spelling_packages=(hunspell hunspell-it)
 
 # Configures (once) and builds a preset quietly; the build's own output shows on failure.
 vortila_build() {

@@ -54,10 +54,10 @@ const std::array<std::string_view, kIntroductionTextCount> kIntroductionTexts = 
     "- Ricevuto.^"
     "- Buona fortuna. Apertura del portellone tra tre, due, uno...",
     // 6: floating out into space
-    "^^     Il portellone si apre e ti liberi in volo... Per un attimo resti "
-    "aggrappato al bordo, incapace di lasciare la presa. Davanti a te non c'è "
-    "niente: né un sopra né un sotto, soltanto un nero sterminato e stelle che "
-    "non tremano. Poi ti dai una spinta e il vuoto ti accoglie.^"
+    "^^     Il portellone si apre e ti liberi in volo... o almeno ci provi: per "
+    "un attimo resti aggrappato al corrimano, incapace di lasciare la presa. "
+    "Davanti a te non c'è niente, soltanto un nero sterminato e stelle che non "
+    "tremano. Poi ti dai una spinta e il vuoto ti accoglie.^"
     "     Nessun vento, nessun suono: solo il tuo respiro e il fruscio della radio. "
     "Il cavo di sicurezza si srotola alle tue spalle come un cordone ombelicale. "
     "Sotto di te la Terra scorre enorme e azzurra, così vicina che sembra di "
@@ -75,7 +75,7 @@ const std::array<std::string_view, kIntroductionTextCount> kIntroductionTexts = 
     // 8: a strange object is sighted
     "Improvvisamente però qualcosa attrae la tua attenzione! Poco lontano, contro "
     "il bagliore della Terra, si staglia una sagoma scura dove un attimo prima non "
-    "c'era nulla. Non riflette la luce del sole, anzi sembra inghiottirla: è come "
+    "c'era nulla. Non riflette la luce del Sole, anzi sembra inghiottirla: è come "
     "un buco ritagliato nel cielo.^"
     "     L'oggetto è allungato, irregolare, percorso da nervature che si "
     "avvolgono su sé stesse come un vortice pietrificato. Non somiglia a nessun "
@@ -84,11 +84,12 @@ const std::array<std::string_view, kIntroductionTextCount> kIntroductionTexts = 
     // 9: the order to recover it
     "Improvvisamente una comunicazione dalla navetta interrompe il silenzio:^"
     "- Lo vediamo anche noi. I radar non lo rilevano, ma le telecamere sì. "
-    "Ascoltami bene: abbiamo appena parlato con il controllo a terra. L'ordine è "
-    "di avvicinarti e di esaminarlo. Se possibile, dobbiamo recuperarlo.^"
+    "Abbiamo parlato con il controllo a terra: laggiù l'hanno già battezzato "
+    "vortila, per via della forma. L'ordine è di avvicinarti e di esaminarlo. "
+    "Se possibile, dobbiamo recuperarlo.^"
     "- Recuperarlo? Non sappiamo nemmeno che cosa sia, né da dove venga.^"
     "- Appunto. È proprio quello che vogliono scoprire.^"
-    "     Resti in silenzio. Quella cosa scura continua a girare su sé stessa, "
+    "     Resti in silenzio. La vortila continua a girare su sé stessa, "
     "paziente, come se aspettasse. Una voce dentro di te ti dice di tornare "
     "indietro subito, di richiudere il portellone e di non pensarci più.",
     // 10: the argument about the order
@@ -107,7 +108,7 @@ const std::array<std::string_view, kIntroductionTextCount> kIntroductionTexts = 
     "prendi il gancio e tiralo. Mira alle nervature: la punta dovrebbe far presa. "
     "Quando sei sicuro che tenga, riavvolgi il cavo con il verricello della tuta e "
     "lasciati trascinare. Piano, mi raccomando.^"
-    "     Stacchi il gancio dalla cintura e ne saggi il peso tra le dita. Prendi la "
+    "     Stacchi il gancio dalla cintura e te lo rigiri tra le dita. Prendi la "
     "mira, trattieni il fiato e lo lanci. Il cavo d'acciaio si srotola in silenzio, "
     "tracciando nel vuoto una linea sottile e perfetta. Per un istante sembra che "
     "il gancio debba passare oltre; poi, con uno strattone che ti arriva fin dentro "
@@ -129,7 +130,7 @@ const std::array<std::string_view, kIntroductionTextCount> kIntroductionTexts = 
     "spalle. Guardi l'indicatore dell'aria: è sceso più in fretta di quanto "
     "pensassi. Poi ti aggrappi al bordo dell'apertura e ti infili dentro.^"
     "     Davanti a te si apre un cunicolo stretto, che curva verso l'interno. La "
-    "luce del sole ti segue per un tratto, sempre più fioca.^"
+    "luce del Sole ti segue per un tratto, sempre più fioca.^"
     "- Sono dentro. Non si vede quasi niente.",
     // 14: trapped in the dark: the opening closes and cuts the cable
     "^^Improvvisamente ti ritrovi nel buio più totale. Alle tue spalle l'apertura "

@@ -9,7 +9,7 @@ const std::string_view kCredits =
     "Storia, enigmi e programmazione: tutto fatto in casa.^^"
     "Grazie di cuore ai nostri tester, che hanno esplorato la vortila in lungo e in largo, "
     "sono morti in tutti i modi possibili e ci hanno segnalato ogni errore con pazienza.^^"
-    "E grazie a te, che hai giocato fino in fondo: speriamo che il viaggio ti sia piaciuto e "
+    "E grazie a te, che tu sia arrivato in fondo o no: speriamo che il viaggio ti piaccia e "
     "che, guardando le stelle, ti torni in mente questa strana storia.^^"
     "Arrivederci!^";
 
@@ -18,10 +18,10 @@ const std::string_view kKnocksBegin =
     "stessero battendo sullo scafo della vortila, da fuori.";
 const std::string_view kKnocksRepeat =
     "Non ci sono dubbi: qualcuno o qualcosa sta ripetutamente colpendo lo scafo, a intervalli "
-    "regolari, con un ritmo preciso, come un segnale.";
+    "regolari, come se volesse dirti qualcosa.";
 const std::string_view kKnocksStop =
-    "I battiti che sentivi sembrano essere scomparsi. Torna il silenzio, ma è un silenzio che "
-    "non ti piace per niente.";
+    "I battiti che sentivi sembrano essere scomparsi. Torna il silenzio, ma è un silenzio "
+    "teso, che non ti piace per niente.";
 
 const std::string_view kDeathHelmetOff =
     "^Decidi di toglierti il casco per provare a respirare, ma è un errore fatale: nella "
@@ -35,23 +35,23 @@ const std::string_view kDeathRocket =
 const std::string_view kDeathAsphyxia =
     "^La mancanza d'aria ti è stata fatale: ogni respiro si fa più corto e affannoso, la vista "
     "si annebbia e la testa diventa pesante. Perdi i sensi lentamente e muori soffocato dentro "
-    "la tua tuta, solo, lontano da casa.";
+    "la tua tuta, solo e lontanissimo da casa.";
 const std::string_view kDeathRandomKeys =
     "^Schiacci dei tasti a caso senza sapere bene quello che fai, e per buona misura tiri "
     "anche un paio di levette. Per un istante non succede nulla; poi le spie impazziscono, un "
     "sibilo acuto riempie la stanza e la vortila sobbalza con violenza, come un animale "
-    "ferito. Le pareti si spalancano sul vuoto e vieni risucchiato fuori insieme a tutto ciò "
+    "ferito. Le pareti si spalancano sul vuoto e vieni scagliato fuori insieme a tutto ciò "
     "che non è fissato. L'ultima cosa che vedi è la Terra, azzurra e lontanissima, che ruota "
     "indifferente.";
 const std::string_view kDeathCeilingSpider =
     "^Qualche istante dopo vedi dei piccoli detriti precipare dal soffitto. Alzi lo sguardo: "
     "la ragnatela vibra e al suo centro il ragno gigante comincia a muovere le zampe, una dopo "
     "l'altra, come se l'aria nuova lo stesse risvegliando da un lungo sonno. Non fai in tempo "
-    "a fare un passo: la bestia si lascia cadere su di te con tutto il suo peso e ti inchioda "
-    "al pavimento. L'ultima cosa che senti sono le sue zampe che si chiudono sulla tuta.";
+    "a muoverti: la bestia si lascia cadere su di te con tutto il suo peso e ti inchioda al "
+    "pavimento. Senti le sue zampe serrarsi attorno alla tuta, poi il buio.";
 const std::string_view kDeathSpiderLeg =
     "^Un attimo dopo senti qualcosa che ti tocca la gamba. Abbassi lo sguardo: una lunga zampa "
-    "pelosa si è allungata verso di te. Il ragno gigante, che credevi innocuo, si è svegliato "
+    "pelosa si è tesa verso di te. Il ragno gigante, che credevi innocuo, si è svegliato "
     "respirando l'aria nuova. La zampa si aggancia alla tuta e ti trascina a terra; cerchi di "
     "divincolarti, scalci con tutte le tue forze, ma la presa è d'acciaio. Vieni tirato sotto "
     "il suo corpo, e poi più nulla.";
@@ -89,9 +89,9 @@ const std::string_view kDeathLittleSpider =
     "crolli sul pavimento, mentre la luce delle console si confonde e si spegne.";
 const std::string_view kDeathExplosion =
     "^Mentre cazzeggi allegramente succede una cosa totalmente inaspettata: un'esplosione "
-    "squarcia la vortila dall'esterno in una vampata accecante. Quei colpi erano un "
-    "avvertimento, e tu non ne hai tenuto conto. Di te resta soltanto una nuvola di detriti in "
-    "orbita.";
+    "squarcia lo scafo a pochi passi da te, in una vampata accecante. Quei colpi erano un "
+    "avvertimento, e tu non ne hai tenuto conto. L'onda d'urto ti spazza via come un "
+    "fuscello.";
 
 const std::string_view kSpiderJump =
     "Indossi il casco appena in tempo: il ragno compie un balzo e ti salta sulla tuta. Lo "
@@ -103,9 +103,9 @@ const std::string_view kFreshAir =
     "sollievo!";
 const std::string_view kLittleSpider =
     "^Dopo pochi istanti un movimento attira la tua attenzione: qualcosa di nero saetta sul "
-    "pavimento, sbucando da sotto le console. E' un ragno, grande più o meno come una mano, "
-    "identico in tutto al ragno gigante. Corre avanti e indietro, nervoso, come se fiutasse "
-    "l'aria; poi si ferma, sembra accorgersi di te e comincia ad avvicinarsi.";
+    "pavimento, sbucando da sotto le console. È un ragno, grande più o meno come una mano: "
+    "una copia in miniatura del ragno gigante. Corre avanti e indietro, nervoso, come se "
+    "fiutasse l'aria; poi si ferma, sembra accorgersi di te e comincia ad avvicinarsi.";
 const std::string_view kSpiderThoughts =
     "Probabilmente, pensi, questo deve essere il 'figlio' di quello più grande, uscito da uno "
     "dei gusci sparsi sul pavimento. Ha l'aria affamata e ti fissa con i suoi otto occhietti "
@@ -115,12 +115,12 @@ const std::string_view kSpiderThoughts =
 const std::string_view kBrokenHelmet =
     "Togliendoti il casco noti con orrore che la superficie esterna del casco è corrosa e "
     "incrinata in più punti: mentre ti zampettava addosso, il ragnetto deve averla intaccata "
-    "con la sua saliva acida. Ormai è inservibile, la visiera è opaca e non potrebbe più "
+    "con la sua saliva acida. Ormai è inservibile: la visiera è opaca e non potrebbe più "
     "proteggerti da nulla. Con un brivido di ribrezzo lo lasci cadere a terra.";
 
 const std::string_view kTorchLight =
-    "Accendendo la torcia, riesci ad illuminare un po' l'interno della vortila: lungo le "
-    "pareti emergono dal buio strane sagome scure.";
+    "Accendendo la torcia, riesci ad illuminare un po' l'interno della vortila: dal buio "
+    "affiorano pareti curve e strane apparecchiature.";
 
 const std::string_view kNoConjurer = "Non sei mica il mago Silvan!";
 
@@ -137,11 +137,11 @@ const std::string_view kNichesVanish =
     "esse come un liquido che si rapprende, inghiottendo gli accumulatori. La bruciatura "
     "svanisce a sua volta, e di quel vecchio guasto non resta più alcuna traccia.";
 const std::string_view kSpiderDiscovered =
-    "Guardandoti intorno noti sul pavimento degli strani detriti biancastri, curvi e sottili: "
-    "sembrano frammenti di gusci, come di uova rotte. Un brivido ti corre lungo la schiena. "
-    "Lentamente alzi lo sguardo verso il soffitto: una ragnatela enorme lo ricopre quasi "
-    "tutto, e al suo centro se ne sta immobile un ragno gigantesco, grande quasi quanto un "
-    "uomo. Sembra addormentato.";
+    "Guardandoti intorno noti sul pavimento degli strani detriti biancastri, che alla luce "
+    "della torcia ti erano sfuggiti: sembrano frammenti di gusci, come di uova rotte. Un "
+    "brivido ti corre lungo la schiena. Lentamente alzi lo sguardo: una ragnatela enorme "
+    "ricopre quasi tutto il soffitto, e al suo centro se ne sta immobile un ragno gigantesco, "
+    "grande quasi quanto un uomo. Sembra addormentato.";
 
 const std::string_view kAirInflow =
     "Premi il tasto blu e apparentemente non accade nulla. Poi però avverti un leggero sibilo "
@@ -151,8 +151,8 @@ const std::string_view kSpiderlingStunned =
     "Come ti aspettavi, la mancanza di atmosfera fa precipitare in catalessi il ragnetto: le "
     "zampette perdono la presa sulla tuta e la bestiola cade sul pavimento, dove resta "
     "immobile, con le zampe ripiegate sotto di sé. Senz'aria, a quanto pare, questi ragni "
-    "piombano in un sonno profondo. Ma allora da dove è entrato? Forse, pensi, da qualche "
-    "apertura lasciata incustodita, che tu non hai ancora trovato.";
+    "piombano in un sonno profondo. Ma allora non può essere nato qui, nella vortila "
+    "senz'aria: forse, pensi, è sbucato da qualche apertura lasciata incustodita.";
 const std::string_view kNavigationCode =
     "Oppure può essere che, secondo un ipotetico 'codice di navigazione stellare', gli alieni "
     "abbiano l'abitudine di lasciare sempre uno sportello aperto, per cortesia verso chi si "
@@ -167,8 +167,8 @@ const std::string_view kSpiderlingKilled =
     "Fai fuori il ragnetto come hai fatto col suo genitore: la punta del cacciavite gli "
     "trapassa il ventre, le zampette hanno un ultimo sussulto e poi più nulla.";
 const std::string_view kKillerDoubts =
-    "Sei molto soddisfatto delle tue capacità di assassino, ma un dubbio ti rode: da dove è "
-    "sbucato questo ragnetto? Se sotto le console c'è uno sportello, chi ti dice che dietro "
+    "Sei molto soddisfatto delle tue capacità di assassino, ma un dubbio ti rode: se questo "
+    "ragnetto è davvero sbucato da uno sportello sotto le console, chi ti dice che là dietro "
     "non ne aspettino altri?";
 const std::string_view kGuardDogs =
     "Forse gli alieni proprietari della vortila hanno voluto punire chi vi entrasse senza "
@@ -192,11 +192,11 @@ const std::string_view kRedFlame =
     "Un'improvvisa fiammata si eleva dalla ferita e ti costringe a indietreggiare, come se "
     "dentro quel corpo covasse una brace. Quando la fiamma si spegne, dallo squarcio esce una "
     "polvere rosso scuro, che si deposita sul pavimento e si raggruma in piccole croste: è il "
-    "sangue del ragno, cotto all'istante dal suo stesso calore. L'odore è nauseante.";
+    "sangue del ragno, cotto all'istante dal suo stesso calore. Lo spettacolo è nauseante.";
 const std::string_view kRedCrystals =
-    "Qualcosa esce dalla ferita: sembrano dei piccoli cristalli rossi, duri e taglienti, che "
-    "tintinnano cadendo sul pavimento. Il sangue del ragno si è ghiacciato all'istante, come "
-    "se nelle sue vene scorresse il freddo dello spazio.";
+    "Qualcosa esce dalla ferita: sembrano piccoli cristalli rossi, duri e taglienti, che "
+    "rimbalzano sul pavimento come grandine. Il sangue del ragno si è ghiacciato all'istante, "
+    "come se nelle sue vene scorresse il freddo dello spazio.";
 const std::string_view kWasItTheOwner =
     "^Di fronte alla tua opera omicida ti assale un dubbio atroce: e se quel ragno fosse il "
     "legittimo proprietario della vortila? Magari era il pilota, o addirittura il comandante, "
@@ -221,8 +221,8 @@ const std::string_view kMothership =
     "viaggio da secoli fra le stelle, infestata da milioni di questi ragni: i suoi abitanti, "
     "ormai sopraffatti, avrebbero cercato scampo nelle scialuppe, senza accorgersi di portare "
     "con sé le uova dei loro nemici. E forse la vortila è arrivata fin qui, in orbita attorno "
-    "alla Terra, proprio per questo: ultima fuga di un equipaggio morto da tempo. Ti corre un "
-    "brivido lungo la schiena, e decidi che per oggi di fantasia ne hai avuta abbastanza.";
+    "alla Terra, proprio per questo: ultima fuga di un equipaggio morto da tempo. "
+    "Rabbrividisci, e decidi che per oggi di fantasia ne hai avuta abbastanza.";
 
 const std::string_view kMorseKnocks =
     "Ti fermi ad ascoltare: i battiti sembrano scanditi in maniera ritmata, colpi brevi e "
@@ -256,13 +256,13 @@ const std::string_view kEscapeEggs =
     "svegliando, forse richiamati dal tuo odore o dal calore del tuo corpo. Poi, in fondo "
     "allo stanzino, dietro il velo più fitto della ragnatela, qualcosa di molto più grosso si "
     "muove: otto occhi lucidi si accendono nel buio, e un ragno enorme, ancora più grande di "
-    "quello che hai ucciso, raccoglie le zampe sotto di sé, pronto a balzare. Non ci pensi "
+    "quello del soffitto, raccoglie le zampe sotto di sé, pronto a balzare. Non ci pensi "
     "due volte: ti getti all'indietro, fuori dallo sportello, e ricadi lungo disteso sul "
     "pavimento della vortila.";
 const std::string_view kEscapeCrawl =
     "^  Correndo carponi verso il varco appena aperto dai tuoi compagni, passi accanto al "
-    "cadavere del ragno che hai ucciso. Le sue zampe contratte paiono ancora tendersi verso "
-    "di te, e per un attimo ti sembra che si muovano. La stanza è piena di fumo e di detriti; "
+    "corpo del ragno gigante. Le sue zampe contratte paiono ancora tendersi verso di te, e "
+    "per un attimo ti sembra che si muovano. La stanza è piena di fumo e di detriti; "
     "oltre lo squarcio si apre un tunnel annerito che attraversa lo spessore dello scafo, e "
     "da lì arrivano le voci dei tuoi compagni e la luce delle loro torce. Dietro di te, dallo "
     "sportello, sale un fruscio sempre più forte.";
