@@ -5,10 +5,15 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "parser/object_services.h"
 #include "png_writer.h"
 #include "test_support.h"
+#include "world/data_files.h"
 
 namespace vortila {
 namespace {
@@ -107,6 +112,33 @@ TEST_F(PictureTest, TheCacheConvertsAPictureOncePerSize) {
   for (int columns = 1; columns <= 20; ++columns) cache.Get(picture, columns, 10);
   EXPECT_NE(cache.Get(picture, 20, 10), first);
   EXPECT_EQ(first->columns, 20);
+}
+
+// Every picture the game can show is delivered, is a real picture, and all share one size,
+// large enough for the window's pane: the pictures named by the code and those that the
+// rooms of 000.pkd name in their "%I".
+TEST(DeliveredPictures, EveryPictureTheGameShowsIsThereAtOneSize) {
+  std::vector<std::string> names = {"001.pkd", "002.pkd", "003.pkd", "004.pkd",
+                                    "005.pkd", "006.pkd", "007.pkd", "013.pkd",
+                                    "014.pkd", "016.pkd", "017.pkd"};
+  auto objects = std::make_unique<ObjectTable>();
+  LoadObjects(*objects, VORTILA_DATA_DIR);
+  for (const std::string& flags : objects->ObjectFlags) {
+    const std::string_view picture = CodeArgument(flags, "%I");
+    if (!picture.empty()) names.emplace_back(picture);
+  }
+  ASSERT_GT(names.size(), 11U) << "no room names a picture";
+
+  std::optional<PixelImage> first;
+  for (const std::string& name : names) {
+    SCOPED_TRACE(name);
+    const auto image = ReadPicture(std::filesystem::path(VORTILA_DATA_DIR) / name);
+    ASSERT_TRUE(image.has_value());
+    if (!first) first = image;
+    EXPECT_GE(image->width, 480);
+    EXPECT_EQ(image->width, first->width);
+    EXPECT_EQ(image->height, first->height);
+  }
 }
 
 }  // namespace

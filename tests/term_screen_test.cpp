@@ -7,6 +7,7 @@
 
 #include <clocale>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -160,6 +161,7 @@ TEST_F(TermScreenTest, ARedrawThatChangesNothingSendsNothingEvenWithFewColourPai
 }
 
 TEST_F(TermScreenTest, AMissingPictureLeavesThePaneEmpty) {
+  std::filesystem::remove(folder.path() / "001.pkd");
   session.Start();
   Open("xterm-256color", 30, 120);
   screen->Draw(session);

@@ -146,6 +146,7 @@ class OutputWindowTest : public QObject {
     wide.fill(Qt::red);
     QVERIFY(wide.save(QString::fromStdString((session.folder.path() / "002.pkd").string()), "PNG"));
     session.folder.Write("003.pkd", "not a picture at all");
+    std::filesystem::remove(session.folder.path() / "001.pkd");
     session.window.Start();
     QVERIFY(!session.Picture()->HasPicture());  // 001.pkd is not there
     session.PressEnter();
