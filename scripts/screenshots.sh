@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Plays the window on a virtual X display and saves pictures of it at a few moments of
-# play: the first page, the end of the introduction, a command typed, and the command
-# brought back from the history. The pictures go to the folder named as the argument
+# play: the first page, the end of the introduction, the torch lit and a command typed,
+# and the command brought back from the history. The pictures go to the folder named as the argument
 # (build/screenshots by default); the game plays in a temporary folder.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
@@ -30,9 +30,9 @@ xvfb-run --auto-servernum --server-args="-screen 0 1280x800x24" bash -euo pipefa
   shot 1-prima-pagina
   for page in 1 2 3 4 5 6; do press Return; done
   shot 2-fine-introduzione
-  xdotool type --delay 30 "prendi la torcia"
+  xdotool type --delay 30 "accendi la torcia"
   press Return
-  xdotool type --delay 30 "guarda il soffitto"
+  xdotool type --delay 30 "esamina la bruciatura"
   shot 3-comando
   press Return Up Up
   shot 4-storia
