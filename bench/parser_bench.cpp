@@ -29,7 +29,7 @@ class StartedGame {
   }
 
   HeadlessWindow window;
-  Game game{window, VORTILA_DATA_DIR};
+  Game game{window, std::filesystem::path(VORTILA_DATA_DIR)};
 };
 
 void OrdinaryCommand(benchmark::State& state) {

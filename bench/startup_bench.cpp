@@ -16,7 +16,7 @@ namespace {
 void StartToFirstPage(benchmark::State& state) {
   for (auto _ : state) {
     HeadlessWindow window;
-    Game game(window, VORTILA_DATA_DIR);
+    Game game(window, std::filesystem::path(VORTILA_DATA_DIR));
     StartGame(game);
     benchmark::DoNotOptimize(game.screen.HeldText.data());
   }
@@ -26,7 +26,7 @@ BENCHMARK(StartToFirstPage);
 void WholeIntroduction(benchmark::State& state) {
   for (auto _ : state) {
     HeadlessWindow window;
-    Game game(window, VORTILA_DATA_DIR);
+    Game game(window, std::filesystem::path(VORTILA_DATA_DIR));
     StartGame(game);
     while (window.commandBox == kPagePrompt) KeyPress(game, kEnterKey);
     benchmark::DoNotOptimize(game.world.StoryClock);
@@ -36,7 +36,7 @@ BENCHMARK(WholeIntroduction);
 
 void MegabyteCommandLine(benchmark::State& state) {
   HeadlessWindow window;
-  Game game(window, VORTILA_DATA_DIR);
+  Game game(window, std::filesystem::path(VORTILA_DATA_DIR));
   StartGame(game);
   while (window.commandBox == kPagePrompt) KeyPress(game, kEnterKey);
   std::string line;

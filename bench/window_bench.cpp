@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
   }
   const long long launched = argc > 2 ? std::atoll(argv[2]) : started;
   FrameTimingApplication app(argc, argv);
-  vortila::OutputWindow window(argv[1]);
+  vortila::OutputWindow window(std::filesystem::path(argv[1]));
   window.Start();
   if (!app.WaitForFrame(0)) return 1;
   std::printf("%-42s %7.3f ms (%s)\n", "launch to the first frame",

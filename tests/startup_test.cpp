@@ -1,6 +1,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "app/stream/stream_session.h"
 #include "game_fixture.h"
 #include "world/files.h"
 
@@ -79,6 +85,51 @@ TEST_F(GameTest, ARestartKeepsTheScreenAndReadsTheSettingsAgain) {
   int echoes = 0;
   for (const auto& row : game.screen.Textlines) echoes += row == " > RICOMINCIARE";
   EXPECT_EQ(echoes, 1);
+}
+
+// The names and contents of every file in `folder`.
+std::map<std::string, std::string> FilesIn(const std::filesystem::path& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    files[entry.path().filename().string()] = ReadTextFile(entry.path()).value_or("?");
+  }
+  return files;
+}
+
+TEST(TwoFoldersTest, TheDataFolderIsOnlyReadAndThePlayersFilesGoToThePlayersFolder) {
+  testing::TempFolder data;
+  data.WithGameData();
+  testing::TempFolder player;
+  std::filesystem::rename(data.path() / "iniziale.ini", player.path() / "iniziale.ini");
+  const auto delivered = FilesIn(data.path());
+
+  std::ostringstream out;
+  StreamSession session(out, GameFolders(data.path(), player.path()));
+  session.Start();
+  for (std::string_view line : {"", "", "", "", "", "", "", "salva prova", "trascrizione",
+                                "prendi la torcia", "carica prova", "trascrizione"}) {
+    session.Enter(line);
+  }
+  session.Close();
+
+  EXPECT_THAT(out.str(), HasSubstr("Ho caricato nel file 'prova.sav'."));
+  EXPECT_EQ(session.Problem(), "");
+  EXPECT_EQ(FilesIn(data.path()), delivered);
+  EXPECT_TRUE(player.Has("prova.sav"));
+  EXPECT_THAT(player.Read("Debug.txt"), HasSubstr("PRENDI LA TORCIA"));
+  EXPECT_EQ(player.Read("iniziale.ini"), "1000\r\n720\r\n");
+}
+
+TEST(TwoFoldersTest, AMissingFileNamesTheFolderItWasLookedForIn) {
+  testing::TempFolder data;
+  data.WithGameData();
+  testing::TempFolder player;
+  testing::RecordingWindow window;
+  Game game{window, GameFolders(data.path(), player.path())};
+  EXPECT_EQ(testing::StartupMessage([&] { StartGame(game); }),
+            "iniziale.ini: il file manca o non si può leggere; deve stare nella cartella " +
+                player.path().string() + ".");
+  EXPECT_FALSE(player.Has("iniziale.ini"));
 }
 
 }  // namespace

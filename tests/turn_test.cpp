@@ -86,7 +86,7 @@ TEST_F(RulesTest, QuittingEndsAtOnceAndKeepsTheSettings) {
 
 TEST_F(RulesTest, TheVictoryIsToldOnceAndWaitsForTheChoice) {
   const GameControl control;
-  Rules rules{game().folder, world(), game().screen, game().parser, session, game().turn, control};
+  Rules rules{game().folders.player, world(), game().screen, game().parser, session, game().turn, control};
   game().screen.LinesShown = 0;
   int code = kVictoryPending;
   ShowEnding(rules, code);
@@ -96,7 +96,7 @@ TEST_F(RulesTest, TheVictoryIsToldOnceAndWaitsForTheChoice) {
 
 TEST_F(RulesTest, AVerbNoRuleKnowsDoesNothingButTheTurnStillEnds) {
   const GameControl control;
-  Rules rules{game().folder, world(), game().screen, game().parser, session, game().turn, control};
+  Rules rules{game().folders.player, world(), game().screen, game().parser, session, game().turn, control};
   game().parser.TokenValues[1][0] = 150;
   game().parser.TokenCodes[2] = "%p";
   world().StoryClock = 7;
@@ -112,7 +112,7 @@ TEST_F(RulesTest, AVerbNoRuleKnowsDoesNothingButTheTurnStillEnds) {
 // the slot that stands for "none".
 TEST_F(RulesTest, EveryVerbIsSafeWithAnyObjects) {
   const GameControl control{[] {}, [] {}};
-  Rules rules{game().folder, world(), game().screen, game().parser, session, game().turn, control};
+  Rules rules{game().folders.player, world(), game().screen, game().parser, session, game().turn, control};
   Do("accendi la torcia");
   const World start = world();
   for (int code = 2; code <= 99; ++code) {

@@ -10,19 +10,31 @@
 #include "screen/window.h"
 #include "world/world.h"
 
-// All the state of one game process: a fresh Game is a fresh program, which is how tests,
-// benchmarks and fuzzing start over. The game plays in `folder`: it reads its data files
-// and iniziale.ini there and writes iniziale.ini, saved games and Debug.txt there.
 namespace vortila {
 
 inline constexpr int kHistorySize = 100;
 
+// Where the game reads and where it writes. The data folder is only read: 000.pkd, 010.pkd
+// and the pictures. The player's folder holds what the game writes and reads back:
+// iniziale.ini, saved games, Debug.txt. The front end chooses both.
+struct GameFolders {
+  // A play folder: the game reads and writes in one folder, as it has always played.
+  GameFolders(std::filesystem::path playFolder) : data(playFolder), player(playFolder) {}
+  GameFolders(std::filesystem::path dataFolder, std::filesystem::path playerFolder)
+      : data(std::move(dataFolder)), player(std::move(playerFolder)) {}
+
+  std::filesystem::path data;
+  std::filesystem::path player;
+};
+
+// All the state of one game process: a fresh Game is a fresh program, which is how tests,
+// benchmarks and fuzzing start over.
 struct Game {
-  Game(Window& window, std::filesystem::path folder)
-      : window(window), folder(folder), screen(window, folder) {}
+  Game(Window& window, GameFolders folders)
+      : window(window), folders(folders), screen(window, folders.player) {}
 
   Window& window;
-  std::filesystem::path folder;
+  GameFolders folders;
   World world;
   Screen screen;
   ParserState parser;

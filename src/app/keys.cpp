@@ -78,7 +78,7 @@ void AnswerAfterEnding(Game& game) {
 
 void PlayTurn(Game& game) {
   const GameControl control{[&game] { StartGame(game); }, [&game] { QuitGame(game); }};
-  Rules rules{game.folder, game.world, game.screen, game.parser, game.window, game.turn, control};
+  Rules rules{game.folders.player, game.world, game.screen, game.parser, game.window, game.turn, control};
   RunTurn(rules);
 }
 

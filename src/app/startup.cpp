@@ -38,8 +38,8 @@ void StartGame(Game& game) {
   LoadWindowSettings(game);
   world.StoryClock = 0;
   for (std::string_view text : kIntroductionTexts) PrintText(game.screen, text);
-  LoadVerbs(world.verbs, game.folder);
-  LoadObjects(world.objects, game.folder);
+  LoadVerbs(world.verbs, game.folders.data);
+  LoadObjects(world.objects, game.folders.data);
   IndexWords(world);
   world.CurrentRoom = FindObjectSlot(world.objects, world.objects.ObjectLocation[1]);
   world.WheelPosition = -1;
@@ -47,7 +47,7 @@ void StartGame(Game& game) {
 }
 
 void LoadWindowSettings(Game& game) {
-  const std::string contents = ReadRequiredFile(game.folder, kSettingsFileName);
+  const std::string contents = ReadRequiredFile(game.folders.player, kSettingsFileName);
   ItemReader items(contents);
   try {
     const auto first = ParseSetting(items.ReadItem());
@@ -62,7 +62,7 @@ bool SaveWindowSettings(Game& game) {
   const WindowSettings settings = game.window.CurrentSettings();
   const std::string contents =
       FormatSetting(settings.first) + "\r\n" + FormatSetting(settings.second) + "\r\n";
-  return WriteFileAtomically(game.folder / kSettingsFileName, contents);
+  return WriteFileAtomically(game.folders.player / kSettingsFileName, contents);
 }
 
 void EndGame(Game& game, std::string_view problem) {

@@ -36,7 +36,7 @@ struct GameControl {
 };
 
 struct Rules {
-  // The folder the game plays in, where saved games are written and read.
+  // The player's folder, where saved games are written and read.
   const std::filesystem::path& folder;
   World& world;
   Screen& screen;

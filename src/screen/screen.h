@@ -27,7 +27,7 @@ struct Screen {
       : window(window), folder(std::move(folder)) {}
 
   Window& window;
-  // Where Debug.txt is written: the game's folder.
+  // Where Debug.txt is written: the player's folder.
   std::filesystem::path folder;
 
   std::array<std::string, kScreenRows> Textlines;

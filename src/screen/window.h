@@ -38,7 +38,7 @@ class Window {
   virtual void SetInventarietto(std::string_view text) = 0;
 
   // immagine: show the picture file `fileName` (a name like "002.pkd", relative to the
-  // game's folder) in the picture pane, replacing the one shown. A file that cannot be read
+  // game's data folder) in the picture pane, replacing the one shown. A file that cannot be read
   // leaves the pane empty; that is never the game's error.
   virtual void ShowImmagine(std::string_view fileName) = 0;
 

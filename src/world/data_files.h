@@ -18,7 +18,7 @@ inline constexpr std::string_view kObjectFileName = "000.pkd";
 void ReadVerbs(VerbTable& verbs, std::string_view contents, std::string_view fileName);
 void ReadObjects(ObjectTable& objects, std::string_view contents, std::string_view fileName);
 
-// Read 010.pkd and 000.pkd from the game's folder.
+// Read 010.pkd and 000.pkd from the data folder.
 void LoadVerbs(VerbTable& verbs, const std::filesystem::path& folder);
 void LoadObjects(ObjectTable& objects, const std::filesystem::path& folder);
 

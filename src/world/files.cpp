@@ -24,9 +24,12 @@ std::optional<std::string> ReadTextFile(const std::filesystem::path& path) {
 std::string ReadRequiredFile(const std::filesystem::path& folder, std::string_view fileName) {
   auto contents = ReadTextFile(folder / fileName);
   if (!contents) {
-    throw StartupError(
-        std::string(fileName) +
-        ": il file manca o non si può leggere; deve stare nella cartella del gioco.");
+    // A game played in its current folder says so; any other folder is named, since the
+    // data and the player's files may then lie in two different places.
+    const std::string where = folder == "." ? "del gioco" : folder.string();
+    throw StartupError(std::string(fileName) +
+                       ": il file manca o non si può leggere; deve stare nella cartella " + where +
+                       ".");
   }
   return std::move(*contents);
 }

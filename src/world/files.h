@@ -19,8 +19,8 @@ struct StartupError : std::runtime_error {
 // an editor may have put in front is dropped, so that it is not taken for part of an item.
 std::optional<std::string> ReadTextFile(const std::filesystem::path& path);
 
-// The text of a file the game cannot start without, from the game's folder; a missing or
-// unreadable one throws StartupError naming it.
+// The text of a file the game cannot start without, from `folder`; a missing or unreadable
+// one throws StartupError naming it, and naming the folder unless it is the current one.
 std::string ReadRequiredFile(const std::filesystem::path& folder, std::string_view fileName);
 
 // Writes `contents` to a temporary file beside `path` and renames it over `path` only when

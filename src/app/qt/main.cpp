@@ -2,8 +2,13 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <iostream>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "app/launch/folders.h"
+#include "app/launch/options.h"
 #include "app/qt/output_window.h"
 #include "world/files.h"
 
@@ -19,26 +24,43 @@ void TellPlayer(std::string_view problem) {
                         QString::fromUtf8(problem.data(), static_cast<qsizetype>(problem.size())));
 }
 
+std::vector<std::string> Arguments(int argc, char** argv) {
+  return std::vector<std::string>(argv + 1, argv + argc);
+}
+
 }  // namespace
 
-// vortila: the game in its own window. It plays in the current directory.
+// vortila: the game in its own window.
 int main(int argc, char** argv) {
+  const vortila::ProgramAbout about{"vortila", "Il gioco nella sua finestra."};
+  // --help and --version answer where there is no display, so before Qt needs one.
+  const vortila::LaunchOptions asked = vortila::ReadLaunchOptions(Arguments(argc, argv));
+  if (asked.action == vortila::LaunchOptions::Action::kHelp ||
+      asked.action == vortila::LaunchOptions::Action::kVersion) {
+    return *vortila::AnswerLaunchOptions(asked, about, std::cout, std::cerr);
+  }
   QApplication application(argc, argv);
+  // Qt has taken its own options (-platform, -style, ...) out of argv by now.
+  const vortila::LaunchOptions options = vortila::ReadLaunchOptions(Arguments(argc, argv));
+  if (const auto status = vortila::AnswerLaunchOptions(options, about, std::cout, std::cerr)) {
+    return *status;
+  }
   // The game ends itself, through the close path or the quit command, once it has saved
   // what it keeps.
   QApplication::setQuitOnLastWindowClosed(false);
-  vortila::OutputWindow window(".");
+  std::optional<vortila::OutputWindow> window;
   try {
-    window.Start();
+    window.emplace(vortila::PrepareFolders(options));
+    window->Start();
   } catch (const vortila::StartupError& error) {
-    window.hide();
+    if (window) window->hide();
     TellPlayer(error.what());
     return 1;
   }
   QApplication::exec();
-  if (!window.Problem().empty()) {
-    window.hide();
-    TellPlayer(window.Problem());
+  if (!window->Problem().empty()) {
+    window->hide();
+    TellPlayer(window->Problem());
     return 1;
   }
   return 0;

@@ -100,14 +100,14 @@ QLabel* PlainLabel(const QString& objectName, QWidget* parent) {
 
 }  // namespace
 
-OutputWindow::OutputWindow(std::filesystem::path folder)
+OutputWindow::OutputWindow(GameFolders folders)
     : screen_(new QFrame(this)),
       prompt_(PlainLabel("Prompt", this)),
       textInput_(new QLineEdit(this)),
       immagine_(new PicturePane(this)),
       inventario_(new QGroupBox("Inventario", this)),
       inventarietto_(PlainLabel("Inventarietto", inventario_)),
-      game_(*this, std::move(folder)) {
+      game_(*this, std::move(folders)) {
   setObjectName("Output");
   setWindowTitle("La Vortila");
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -189,7 +189,7 @@ void OutputWindow::SetInventarietto(std::string_view text) {
 }
 
 void OutputWindow::ShowImmagine(std::string_view fileName) {
-  const std::filesystem::path path = game_.folder / fileName;
+  const std::filesystem::path path = game_.folders.data / fileName;
   immagine_->Show(QString::fromStdString(path.string()), FromUtf8(fileName));
 }
 

@@ -26,8 +26,7 @@ class PicturePane;
 // event that asked for it has returned.
 class OutputWindow final : public QWidget, public Window {
  public:
-  // The game plays in `folder`, as it does in the current directory for a player.
-  explicit OutputWindow(std::filesystem::path folder);
+  explicit OutputWindow(GameFolders folders);
 
   // Starts the game: the window is shown with its first page. Throws StartupError.
   void Start();

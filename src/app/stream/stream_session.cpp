@@ -5,8 +5,8 @@
 
 namespace vortila {
 
-StreamSession::StreamSession(std::ostream& out, std::filesystem::path folder)
-    : out_(out), game_(*this, std::move(folder)) {}
+StreamSession::StreamSession(std::ostream& out, GameFolders folders)
+    : out_(out), game_(*this, std::move(folders)) {}
 
 void StreamSession::Start() {
   StartGame(game_);

@@ -17,7 +17,7 @@ namespace vortila {
 
 class StreamSession final : public Window {
  public:
-  StreamSession(std::ostream& out, std::filesystem::path folder);
+  StreamSession(std::ostream& out, GameFolders folders);
 
   // Starts the game. Throws StartupError.
   void Start();

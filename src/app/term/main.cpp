@@ -6,12 +6,16 @@
 #include <cstdio>
 #include <iostream>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
+#include "app/launch/folders.h"
+#include "app/launch/options.h"
 #include "app/term/term_screen.h"
 #include "app/term/term_session.h"
 #include "world/files.h"
 
-// vortila-term: the game full-screen in a terminal. It plays in the current directory.
+// vortila-term: the game full-screen in a terminal.
 namespace {
 
 // The one thing a signal handler may need: whether the terminal must be given back. A
@@ -60,26 +64,33 @@ void Play(vortila::TermSession& session) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "");
+  const vortila::LaunchOptions options =
+      vortila::ReadLaunchOptions(std::vector<std::string>(argv + 1, argv + argc));
+  const vortila::ProgramAbout about{"vortila-term",
+                                    "Il gioco a tutto schermo in un terminale, immagini comprese."};
+  if (const auto status = vortila::AnswerLaunchOptions(options, about, std::cout, std::cerr)) {
+    return *status;
+  }
   if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) {
     std::cerr << "vortila-term gioca in un terminale; per un flusso di testo c'è vortila-stream.\n";
     return 1;
   }
-  vortila::TermSession session(".");
   try {
+    vortila::TermSession session(vortila::PrepareFolders(options));
     // The game starts before the terminal is taken, so that a start-up failure is told on a
     // terminal left as it was.
     session.Start();
     RestoreTerminalOnSignals();
     Play(session);
+    if (!session.Problem().empty()) {
+      std::cerr << session.Problem() << '\n';
+      return 1;
+    }
   } catch (const std::exception& error) {
     // The screen has been given back by now: the message is read on the terminal as it was.
     std::cerr << error.what() << '\n';
-    return 1;
-  }
-  if (!session.Problem().empty()) {
-    std::cerr << session.Problem() << '\n';
     return 1;
   }
   return 0;

@@ -270,7 +270,7 @@ void TermScreen::DrawInventory(const TermArea& area, const TermSession& session)
 
 void TermScreen::DrawPicture(const TermArea& area, const TermSession& session) {
   if (area.Empty() || session.Picture().empty()) return;
-  const auto picture = pictures_.Get(session.Folder() / session.Picture(), area.columns, area.lines);
+  const auto picture = pictures_.Get(session.DataFolder() / session.Picture(), area.columns, area.lines);
   const int top = area.top + (area.lines - picture->lines) / 2;
   const int left = area.left + (area.columns - picture->columns) / 2;
   for (int y = 0; y < picture->lines; ++y) {

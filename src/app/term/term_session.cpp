@@ -41,7 +41,7 @@ int KeyDownCode(const TermKey& key) {
 
 }  // namespace
 
-TermSession::TermSession(std::filesystem::path folder) : game_(*this, std::move(folder)) {}
+TermSession::TermSession(GameFolders folders) : game_(*this, std::move(folders)) {}
 
 void TermSession::Start() { StartGame(game_); }
 

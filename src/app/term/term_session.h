@@ -43,7 +43,7 @@ struct TermKey {
 
 class TermSession final : public Window {
  public:
-  explicit TermSession(std::filesystem::path folder);
+  explicit TermSession(GameFolders folders);
 
   // Starts the game; nothing is drawn yet, so a failure leaves the terminal untouched.
   // Throws StartupError.
@@ -60,9 +60,9 @@ class TermSession final : public Window {
 
   const std::array<std::string, kScreenRows>& Rows() const { return rows_; }
   const std::vector<std::string>& InventoryLines() const { return inventory_; }
-  // The picture file shown, relative to the game's folder; empty before the first.
+  // The picture file shown, relative to the data folder; empty before the first.
   const std::filesystem::path& Picture() const { return picture_; }
-  const std::filesystem::path& Folder() const { return game_.folder; }
+  const std::filesystem::path& DataFolder() const { return game_.folders.data; }
   CommandLine& Line() { return line_; }
   const Game& game() const { return game_; }
   // The game itself, for a harness that sets up a situation before it plays on.
