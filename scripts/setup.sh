@@ -28,6 +28,12 @@ vortila_screenshot_packages=(xvfb xauth xdotool imagemagick)
 # The terminal front end: ncurses for the screen, chafa (whose headers need glib's) and
 # libpng for the pictures, and tmux, in which its tests play it.
 vortila_term_packages=(pkg-config libncurses-dev libchafa-dev libglib2.0-dev libpng-dev tmux)
+# Installing the game: its icon is rendered from its drawing at every size a desktop asks for.
+vortila_install_packages=(librsvg2-bin)
+# The tests of the installed game and of its Debian package: the validators of the menu entry
+# and of the metadata, the manual pages' reader, and what cpack needs to find the package's
+# dependencies.
+vortila_package_test_packages=(desktop-file-utils appstream man-db dpkg-dev file)
 # The spelling test: hunspell and its Italian dictionary.
 vortila_spelling_packages=(hunspell hunspell-it)
 
