@@ -40,6 +40,8 @@ int main(int argc, char** argv) {
     return *vortila::AnswerLaunchOptions(asked, about, std::cout, std::cerr);
   }
   QApplication application(argc, argv);
+  // Lets the desktop match the window with its menu entry and icon.
+  QGuiApplication::setDesktopFileName(VORTILA_APP_ID);
   // Qt has taken its own options (-platform, -style, ...) out of argv by now.
   const vortila::LaunchOptions options = vortila::ReadLaunchOptions(Arguments(argc, argv));
   if (const auto status = vortila::AnswerLaunchOptions(options, about, std::cout, std::cerr)) {
