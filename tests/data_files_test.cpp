@@ -127,8 +127,12 @@ TEST(DataFiles, AMissingFileIsNamed) {
               HasSubstr("010.pkd: il file manca"));
   std::filesystem::create_directory(folder.path() / "000.pkd");
   ObjectTable objects;
-  EXPECT_THAT(StartupMessage([&] { LoadObjects(objects, folder.path()); }),
-              HasSubstr("000.pkd: il file manca"));
+  const std::string message = StartupMessage([&] { LoadObjects(objects, folder.path()); });
+  EXPECT_THAT(message, HasSubstr("000.pkd: il file manca"));
+  // Looking for a file before the start tells the same as the start would.
+  EXPECT_EQ(StartupMessage([&] { RequireReadableFile(folder.path(), "000.pkd"); }), message);
+  folder.Write("010.pkd", "");
+  EXPECT_EQ(StartupMessage([&] { RequireReadableFile(folder.path(), "010.pkd"); }), "(no error)");
 }
 
 TEST(DataFiles, AByteOrderMarkAndBadBytesDoNotSpoilTheFile) {

@@ -21,17 +21,31 @@ std::optional<std::string> ReadTextFile(const std::filesystem::path& path) {
   return RepairUtf8(text);
 }
 
+namespace {
+
+StartupError MissingFile(const std::filesystem::path& folder, std::string_view fileName) {
+  // A game played in its current folder says so; any other folder is named, since the data
+  // and the player's files may then lie in two different places.
+  const std::string where = folder == "." ? "del gioco" : folder.string();
+  return StartupError(std::string(fileName) +
+                      ": il file manca o non si può leggere; deve stare nella cartella " + where +
+                      ".");
+}
+
+}  // namespace
+
 std::string ReadRequiredFile(const std::filesystem::path& folder, std::string_view fileName) {
   auto contents = ReadTextFile(folder / fileName);
-  if (!contents) {
-    // A game played in its current folder says so; any other folder is named, since the
-    // data and the player's files may then lie in two different places.
-    const std::string where = folder == "." ? "del gioco" : folder.string();
-    throw StartupError(std::string(fileName) +
-                       ": il file manca o non si può leggere; deve stare nella cartella " + where +
-                       ".");
-  }
+  if (!contents) throw MissingFile(folder, fileName);
   return std::move(*contents);
+}
+
+void RequireReadableFile(const std::filesystem::path& folder, std::string_view fileName) {
+  std::error_code error;
+  const std::filesystem::path path = folder / fileName;
+  if (!std::filesystem::is_regular_file(path, error) || !std::ifstream(path, std::ios::binary)) {
+    throw MissingFile(folder, fileName);
+  }
 }
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view contents) {

@@ -23,6 +23,10 @@ std::optional<std::string> ReadTextFile(const std::filesystem::path& path);
 // one throws StartupError naming it, and naming the folder unless it is the current one.
 std::string ReadRequiredFile(const std::filesystem::path& folder, std::string_view fileName);
 
+// Throws the same StartupError as ReadRequiredFile when the file is missing or cannot be
+// opened, without reading it.
+void RequireReadableFile(const std::filesystem::path& folder, std::string_view fileName);
+
 // Writes `contents` to a temporary file beside `path` and renames it over `path` only when
 // it is complete, so a failed write never leaves a half-written or emptied file behind.
 // Returns false (and leaves `path` as it was) when anything fails.

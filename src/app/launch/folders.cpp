@@ -119,10 +119,10 @@ void PreparePlayerFolder(const GameFolders& folders, bool create) {
 
 GameFolders PrepareFolders(const LaunchOptions& options) {
   const GameFolders folders = ChooseFolders(options, PlacesOfThisProgram());
-  // The start reads both again; reading them first makes a start that cannot succeed stop
-  // before anything is written, and on the same message.
+  // Looking for the data files first makes a start that cannot succeed stop before anything
+  // is written, on the message the start itself would give.
   for (const std::string_view name : {kVerbFileName, kObjectFileName}) {
-    ReadRequiredFile(folders.data, name);
+    RequireReadableFile(folders.data, name);
   }
   PreparePlayerFolder(folders, !options.saves.has_value());
   return folders;
