@@ -24,7 +24,7 @@ outside=$(grep -v '^\./usr/' <<<"$contents" | grep -v '^\./$' || true)
 [ -z "$outside" ] || fail "the package puts files outside /usr: $outside"
 id=it.lavortila.vortila
 expected=(./usr/bin/vortila ./usr/bin/vortila-term ./usr/bin/vortila-stream
-  ./usr/share/vortila/iniziale.ini ./usr/share/applications/$id.desktop
+  ./usr/share/applications/$id.desktop
   ./usr/share/metainfo/$id.metainfo.xml)
 for size in 16 24 32 48 64 128 256 512; do
   expected+=("./usr/share/icons/hicolor/${size}x$size/apps/$id.png")
@@ -32,7 +32,7 @@ done
 for program in vortila vortila-term vortila-stream; do
   expected+=("./usr/share/man/man6/$program.6.gz" "./usr/share/man/it/man6/$program.6.gz")
 done
-for file in "$data"/*.pkd; do expected+=("./usr/share/vortila/$(basename "$file")"); done
+for file in "$data"/*; do expected+=("./usr/share/vortila/$(basename "$file")"); done
 for path in "${expected[@]}"; do
   grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"
 done

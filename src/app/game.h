@@ -18,7 +18,8 @@ inline constexpr int kHistorySize = 100;
 // and the pictures. The player's folder holds what the game writes and reads back:
 // iniziale.ini, saved games, Debug.txt. The front end chooses both.
 struct GameFolders {
-  // A play folder: the game reads and writes in one folder, as it has always played.
+  // A play folder: the game reads and writes in one folder, as it has always played. Left
+  // implicit so that a play folder's path stands for both wherever a game is made.
   GameFolders(std::filesystem::path playFolder) : data(playFolder), player(playFolder) {}
   GameFolders(std::filesystem::path dataFolder, std::filesystem::path playerFolder)
       : data(std::move(dataFolder)), player(std::move(playerFolder)) {}
