@@ -41,14 +41,19 @@ int FreeWordSlot(const ParserState& parser, std::size_t freeAt, std::string& sha
   return freeSlot;
 }
 
+// The word that names a verb code when the player did not type it: the first of its entry.
+std::string FirstVerbWord(const World& world, int code) {
+  const std::string_view words = world.verbs.VerbWords[code];
+  const std::string_view afterBlank = words.substr(words.empty() ? 0 : 1);
+  return std::string(afterBlank.substr(0, afterBlank.find(' ')));
+}
+
 // The command begins with an object: it continues the previous verb, when there is one.
 void ContinuePreviousVerb(ParserState& parser, const World& world, Screen& screen) {
   const std::string_view code = parser.TokenCodes[1];
   if ((code == kObjectWord || code == kRoomNoun) && parser.PreviousVerb > 0 &&
       parser.PreviousVerb <= kVerbSlots) {
-    const std::string_view words = world.verbs.VerbWords[parser.PreviousVerb];
-    const std::string_view afterBlank = words.substr(words.empty() ? 0 : 1);
-    const std::string verb(afterBlank.substr(0, afterBlank.find(' ')));
+    const std::string verb = FirstVerbWord(world, parser.PreviousVerb);
     PrintText(screen, "(" + verb + ")");
     MoveSlotsUp(parser, 1);
     parser.TokenWords[1] = verb;
@@ -69,6 +74,7 @@ void MatchPattern(ParserState& parser, const World& world, Screen& screen) {
   }
   parser.PreviousVerb = 0;
   parser.TopicSlot = 0;
+  parser.Asked.reset();
   const std::string input = InputPattern(parser);
   int choice = 0;
   // Every fitting candidate replaces an earlier one: the entry latest in the verb table
@@ -95,6 +101,11 @@ void MatchPattern(ParserState& parser, const World& world, Screen& screen) {
   if (parser.TurnNotCounted) return;
   if (choice != 0) {
     parser.TokenValues[1][0] = choice;
+    // An answer that settles the last question says which verb it goes on with, as a
+    // command that continues the previous verb does.
+    if (parser.AnswersQuestion && !parser.AmbiguityReported) {
+      PrintText(screen, "(" + FirstVerbWord(world, choice) + ")");
+    }
   } else {
     parser.TurnNotCounted = true;
     ParserMessage(parser, screen, parser.TokenWords[2].empty() ? kVerbAlone : kNotClear);

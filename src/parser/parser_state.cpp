@@ -8,6 +8,7 @@ void CopySlot(ParserState& parser, int from, int to) {
   parser.TokenWords[to] = parser.TokenWords[from];
   parser.TokenCodes[to] = parser.TokenCodes[from];
   parser.TokenValues[to] = parser.TokenValues[from];
+  parser.TokenFromClitic[to] = parser.TokenFromClitic[from];
 }
 
 }  // namespace
@@ -32,6 +33,7 @@ void ClearSlot(ParserState& parser, int slot) {
   parser.TokenWords[slot].clear();
   parser.TokenCodes[slot] = kPlainWord;
   parser.TokenValues[slot].fill(0);
+  parser.TokenFromClitic[slot] = false;
 }
 
 }  // namespace vortila

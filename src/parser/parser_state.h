@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,14 +23,25 @@ inline constexpr std::string_view kRoomNoun = "%f";
 inline constexpr std::string_view kLocationWord = "%l";
 inline constexpr std::string_view kNumberWord = "%n";
 
-struct ParserState {
-  template <typename T>
-  using Slots = std::array<T, kTokenSlots + 1>;
+template <typename T>
+using TokenSlots = std::array<T, kTokenSlots + 1>;
+using Candidates = std::array<double, kLastCandidate + 1>;
 
-  Slots<std::string> TokenWords;
-  Slots<std::string_view> TokenCodes{};
+// The token table of a command that asked which of several objects was meant, as the parse
+// left it, so that the answer can complete it.
+struct AskedCommand {
+  TokenSlots<std::string> TokenWords;
+  TokenSlots<std::string_view> TokenCodes{};
+  TokenSlots<Candidates> TokenValues{};
+};
+
+struct ParserState {
+  TokenSlots<std::string> TokenWords;
+  TokenSlots<std::string_view> TokenCodes{};
   // Verb codes, object slots or the value of a number, by slot and candidate; 0 is none.
-  Slots<std::array<double, kLastCandidate + 1>> TokenValues{};
+  TokenSlots<Candidates> TokenValues{};
+  // The slot was put in for a clitic pronoun ("togliti", "prendila"), not typed.
+  TokenSlots<bool> TokenFromClitic{};
 
   // The command was refused, or must not count as a turn of the story.
   bool TurnNotCounted = false;
@@ -41,6 +53,13 @@ struct ParserState {
   // The slot of the free word ("%t") the chosen pattern took.
   int TopicSlot = 0;
 
+  // The command that asked which object was meant, while an answer may still come: it is
+  // forgotten, as the previous verb is, by the next command that begins with a verb or is
+  // carried out.
+  std::optional<AskedCommand> Asked;
+  // This command answered that question, and the token table holds the asking command again.
+  bool AnswersQuestion = false;
+
   // The objects the clitics "la", "le", "li" and "lo" stand for.
   int ReferentFemSingular = 0;
   int ReferentFemPlural = 0;
@@ -51,14 +70,14 @@ struct ParserState {
 // The first candidate of a slot, read as a table slot or verb code.
 int FirstCandidate(const ParserState& parser, int slot);
 
-// Moves slots `slot`..9 one place up to `slot`+1..10, with their words, codes and
-// candidates; what slot 10 held is lost and slot `slot` keeps its old contents.
+// Moves slots `slot`..9 one place up to `slot`+1..10, with their words, codes,
+// candidates and origins; what slot 10 held is lost and slot `slot` keeps its old contents.
 void MoveSlotsUp(ParserState& parser, int slot);
 
 // Removes slot `slot`: the slots after it move one place down and slot 10 becomes empty.
 void RemoveSlot(ParserState& parser, int slot);
 
-// Empties a slot: no word, a plain-word code, no candidates.
+// Empties a slot: no word, a plain-word code, no candidates, typed.
 void ClearSlot(ParserState& parser, int slot);
 
 }  // namespace vortila

@@ -77,6 +77,7 @@ void ResolvePronoun(ParserState& parser, const World& world, Screen& screen, int
     MoveSlotsUp(parser, 2);
     parser.TokenWords[2] = word;
     parser.TokenValues[2][0] = referent;
+    parser.TokenFromClitic[2] = true;
     if (!IsInScope(world.objects, referent)) {
       parser.TurnNotCounted = true;
       PrintText(screen, "Non vedi più " + world.objects.ObjectTitle[referent] + ".");

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "parser/answer_question.h"
 #include "parser/messages.h"
 #include "parser/object_services.h"
 
@@ -65,9 +66,10 @@ int IntersectCandidates(ParserState& parser, int slot) {
 
 // "ti" and "mi" put the player in as the word "te". Followed by the object the verb is
 // about ("togliti il casco", "mettiti il casco") the pronoun adds nothing to the meaning,
-// and keeping it would make the two words two objects at once.
+// and keeping it would make the two words two objects at once. A "te" the player typed is
+// meant, and stays: "esamina te torcia" names two objects.
 bool IsReflexivePronoun(const ParserState& parser, int slot) {
-  return parser.TokenWords[slot] == "te" && FirstCandidate(parser, slot) == kPlayerSlot;
+  return parser.TokenFromClitic[slot] && FirstCandidate(parser, slot) == kPlayerSlot;
 }
 
 // Merges slot `slot` with the next one when both are object words. Returns the slot the
@@ -123,6 +125,9 @@ std::optional<double> CanonicalNumber(std::string_view word) {
 
 void ResolveObjects(ParserState& parser, const World& world, Screen& screen) {
   for (int slot = 1; slot <= kTokenSlots; ++slot) LookUpWord(parser, world, screen, slot);
+  // An answer to the question asked last brings back the command that asked it, whose
+  // words are then merged and questioned as before.
+  TakeAnswer(parser, world);
 
   int slot = 1;
   do {

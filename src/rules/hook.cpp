@@ -42,6 +42,12 @@ void PullObject(Rules& rules) {
     Say(rules,
         "Tiri con quanta forza ti rimane, e riesci a far precipitare il ragno al suolo senza "
         "fartelo cadere in testa.");
+  } else if (IsObject(rules, object, "gancio") && IsCarried(rules, object)) {
+    // The hook's line is the cable on the suit's winch: pulling or reeling it in while the
+    // hook is in hand has nothing to bring back, and must not leave the hook on the floor
+    // as pulling anything else that is carried does.
+    Say(rules, "Il cavo è già tutto riavvolto sul verricello della tuta, e il gancio ce l'hai "
+               "in mano.");
   } else if (object > 0 && !HasCode(FlagsOf(rules, object), "%s")) {
     LetFall(rules);
   } else if (IsObject(rules, object, "sportello")) {

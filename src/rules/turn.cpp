@@ -17,6 +17,8 @@ namespace vortila {
 namespace {
 
 constexpr int kQuitVerb = 1;
+constexpr int kLookInsideIt = 50;
+constexpr int kLookUnderIt = 75;
 
 // Reads a slot's first candidate as an object; anything that is not an object reads as none.
 int ObjectInSlot(const ParserState& parser, int slot) {
@@ -109,23 +111,23 @@ void LookAtPlace(Rules& rules) {
   }
 }
 
-// "guarda dentro" and "guarda sotto" look at the object of the command before. Before any
-// object has been named they have nothing to look at, and say so instead of naming none.
-bool TakePreviousObject(Rules& rules) {
-  if (rules.turn.PreviousFirstObject == 0) {
-    ParserMessage(rules.parser, rules.screen, kNotClear);
-    return false;
-  }
-  rules.turn.FirstObject = rules.turn.PreviousFirstObject;
-  return true;
-}
-
+// "guarda dentro" and "guarda sotto" look at the object of the command before.
 void LookInsideIt(Rules& rules) {
-  if (TakePreviousObject(rules)) LookInside(rules);
+  rules.turn.FirstObject = rules.turn.PreviousFirstObject;
+  LookInside(rules);
 }
 
 void LookUnderIt(Rules& rules) {
-  if (TakePreviousObject(rules)) LookUnder(rules);
+  rules.turn.FirstObject = rules.turn.PreviousFirstObject;
+  LookUnder(rules);
+}
+
+// Before any object has been named, "guarda dentro" and "guarda sotto" have nothing to look
+// at. They are turned away in the parser's own words, and as the parser turns a command
+// away: before it becomes a moment of the story, so that it costs nothing.
+bool LooksAtNothingNamedBefore(const Rules& rules) {
+  const int verb = rules.turn.CurrentVerb;
+  return (verb == kLookInsideIt || verb == kLookUnderIt) && rules.turn.PreviousFirstObject == 0;
 }
 
 void PutIntoIt(Rules& rules) {
@@ -313,6 +315,11 @@ void PerformVerb(Rules& rules) {
 
 void RunTurn(Rules& rules) {
   TakeCommandApart(rules);
+  if (LooksAtNothingNamedBefore(rules)) {
+    ParserMessage(rules.parser, rules.screen, kNotClear);
+    rules.parser.TurnNotCounted = true;
+    return;
+  }
   // After an ambiguity question the verb waits for the answer, but the turn still passes.
   if (!rules.parser.AmbiguityReported) {
     if (rules.turn.CurrentVerb == kQuitVerb) {
