@@ -166,6 +166,10 @@ TEST_F(CommandTest, ReflexiveCliticsStandForThePlayer) {
   EXPECT_EQ(Verb(), 7);
   EXPECT_EQ(Object(2), Slot("casco"));
   EXPECT_EQ(parser.TokenWords[3], "");
+
+  // A "te" the player types is meant, even beside a clitic's.
+  EXPECT_EQ(Parse("guarda te torcia"), "Dovresti parlarmi di un oggetto alla volta!\n");
+  EXPECT_EQ(Parse("guardati te torcia"), "Dovresti parlarmi di un oggetto alla volta!\n");
 }
 
 TEST_F(CommandTest, PronounsNeedAReferentTheyCanStillReach) {
@@ -225,6 +229,19 @@ TEST_F(CommandTest, ASecondQuestionNamesOnlyWhatTheSecondWordsShare) {
   EXPECT_EQ(asked.find("Inoltre"), std::string::npos) << asked;
   EXPECT_EQ(Object(4), Slot("chiave_rossa"));
   EXPECT_EQ(parser.TokenValues[4][1], 0);
+}
+
+// After a lost game has been started again, the objects a question was about may be out of
+// reach: the word that would have answered it is then a command of its own, as it always was.
+TEST_F(CommandTest, AnAnswerDoesNotBringBackObjectsOutOfReach) {
+  Parse("metti chiave su mensola");
+  ASSERT_TRUE(parser.Asked);
+  world.objects.ObjectLocation[Slot("mensola")] = "altrove";
+  parser.PreviousVerb = 2;
+  EXPECT_EQ(Parse("rossa"), "(metti)\n");
+  EXPECT_FALSE(parser.AnswersQuestion);
+  EXPECT_EQ(Object(2), Slot("chiave_rossa"));
+  EXPECT_EQ(parser.TokenWords[4], "");
 }
 
 TEST_F(CommandTest, WordsThatCannotBeOneObject) {

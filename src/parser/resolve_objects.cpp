@@ -78,6 +78,8 @@ int MergeObjectWords(ParserState& parser, Screen& screen, int slot) {
   if (IntersectCandidates(parser, slot) > 0) {
     parser.TokenValues[slot] = parser.TokenValues[0];
     parser.TokenValues[0].fill(0);
+    // A word the player typed, joined to the clitic's, makes the object one he named.
+    parser.TokenFromClitic[slot] = parser.TokenFromClitic[slot] && parser.TokenFromClitic[slot + 1];
     RemoveSlot(parser, slot + 1);
     return slot - 1;
   }
