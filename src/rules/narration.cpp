@@ -194,8 +194,8 @@ const std::string_view kRedFlame =
     "polvere rosso scuro, che si deposita sul pavimento e si raggruma in piccole croste: è il "
     "sangue del ragno, cotto all'istante dal suo stesso calore. Lo spettacolo è nauseante.";
 const std::string_view kRedCrystals =
-    "Qualcosa esce dalla ferita: sembrano piccoli cristalli rossi, duri e taglienti, che "
-    "rimbalzano sul pavimento come grandine. Il sangue del ragno si è ghiacciato all'istante, "
+    "Qualcosa esce dalla ferita: sembrano dei piccoli cristalli rossi, duri e taglienti, che "
+    "rimbalzano sul pavimento come grandine. Il sangue del ragno è gelato all'istante, "
     "come se nelle sue vene scorresse il freddo dello spazio.";
 const std::string_view kWasItTheOwner =
     "^Di fronte alla tua opera omicida ti assale un dubbio atroce: e se quel ragno fosse il "
