@@ -108,7 +108,7 @@ const std::string_view kLittleSpider =
     "fiutasse l'aria; poi si ferma, sembra accorgersi di te e comincia ad avvicinarsi.";
 const std::string_view kSpiderThoughts =
     "Probabilmente, pensi, questo deve essere il 'figlio' di quello più grande, uscito da uno "
-    "dei gusci sparsi sul pavimento. Ha l'aria affamata e ti fissa con i suoi otto occhietti "
+    "di quei gusci d'uovo rotti. Ha l'aria affamata e ti fissa con i suoi otto occhietti "
     "neri e lucidi. Da quando ti sei tolto il casco l'odore della tua pelle deve averlo "
     "attirato: si avvicina sempre di più, a piccoli scatti nervosi. Faresti meglio a "
     "proteggerti, e in fretta, prima che sia troppo tardi.";
@@ -167,8 +167,8 @@ const std::string_view kSpiderlingKilled =
     "Fai fuori il ragnetto come hai fatto col suo genitore: la punta del cacciavite gli "
     "trapassa il ventre, le zampette hanno un ultimo sussulto e poi più nulla.";
 const std::string_view kKillerDoubts =
-    "Sei molto soddisfatto delle tue capacità di assassino, ma un dubbio ti rode: se questo "
-    "ragnetto è davvero sbucato da uno sportello sotto le console, chi ti dice che là dietro "
+    "Sei molto soddisfatto delle tue capacità di assassino, ma un dubbio ti rode: questo "
+    "ragnetto è sbucato da sotto le console, e chi ti dice che là sotto, da qualche parte, "
     "non ne aspettino altri?";
 const std::string_view kGuardDogs =
     "Forse gli alieni proprietari della vortila hanno voluto punire chi vi entrasse senza "
@@ -211,7 +211,7 @@ const std::string_view kWhereFromSpider =
     "quelle zampe pelose e goffe. No, quella bestia non può aver pilotato niente. Più "
     "probabilmente era un clandestino, un parassita salito a bordo chissà dove e chissà "
     "quando, che ha trovato nella vortila spenta, silenziosa e senz'aria, un nido tranquillo "
-    "dove deporre le uova: i gusci sparsi sul pavimento ne sono la prova. E i veri "
+    "dove deporre le uova: i gusci rotti che hai visto ne sono la prova. E i veri "
     "proprietari, allora? Forse sono morti, forse hanno abbandonato la nave quando si è "
     "guastata, forse sono ancora qui da qualche parte, nascosti dietro una parete, a "
     "guardarti.";
