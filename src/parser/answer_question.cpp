@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "parser/object_services.h"
+#include "parser/resolve_objects.h"
 
 namespace vortila {
 
@@ -16,13 +17,17 @@ bool NamesCandidate(const Candidates& named, double candidate) {
   return std::ranges::find(named, candidate) != named.end();
 }
 
-// An answer is nothing but object words ("sinistro", "accumulatore sinistro").
+// An answer is nothing but object words, linked or not ("sinistro", "accumulatore
+// sinistro", "quello di sinistra").
 bool IsMadeOfObjectWords(const ParserState& parser) {
-  if (parser.TokenCodes[1] != kObjectWord) return false;
-  for (int slot = 2; slot <= kTokenSlots; ++slot) {
-    if (!parser.TokenWords[slot].empty() && parser.TokenCodes[slot] != kObjectWord) return false;
+  bool namesObject = false;
+  for (int slot = 1; slot <= kTokenSlots; ++slot) {
+    const std::string& word = parser.TokenWords[slot];
+    if (word.empty() || IsLinkWord(word)) continue;
+    if (parser.TokenCodes[slot] != kObjectWord) return false;
+    namesObject = true;
   }
-  return true;
+  return namesObject;
 }
 
 // Between the question and its answer a lost game may have been started again: the objects
@@ -48,6 +53,7 @@ Candidates NamedByEveryWord(const ParserState& parser, const Candidates& offered
     if (candidate == 0) continue;
     bool namedByAll = true;
     for (int slot = 1; slot <= kTokenSlots && !parser.TokenWords[slot].empty(); ++slot) {
+      if (IsLinkWord(parser.TokenWords[slot])) continue;
       namedByAll = namedByAll && NamesCandidate(parser.TokenValues[slot], candidate);
     }
     if (namedByAll) kept[count++] = candidate;

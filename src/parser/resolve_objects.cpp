@@ -17,8 +17,6 @@ constexpr int kPlayerSlot = 1;
 // Five candidates at most are named when the parser asks which object is meant.
 constexpr int kAmbiguityNames = 5;
 
-bool IsLinkWord(std::string_view word) { return word == "di" || word == "da" || word == "a"; }
-
 // What one word names: the object slots in scope, and the class the last match gave it.
 void LookUpWord(ParserState& parser, const World& world, Screen& screen, int slot) {
   const std::string& word = parser.TokenWords[slot];
@@ -124,6 +122,8 @@ std::optional<double> CanonicalNumber(std::string_view word) {
 }
 
 }  // namespace
+
+bool IsLinkWord(std::string_view word) { return word == "di" || word == "da" || word == "a"; }
 
 void ResolveObjects(ParserState& parser, const World& world, Screen& screen) {
   for (int slot = 1; slot <= kTokenSlots; ++slot) LookUpWord(parser, world, screen, slot);

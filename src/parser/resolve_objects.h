@@ -13,6 +13,10 @@ namespace vortila {
 // asks which one is meant when a word still names several.
 void ResolveObjects(ParserState& parser, const World& world, Screen& screen);
 
+// "di", "da" and "a" link two words ("cassetta di attrezzi") even where an object is named
+// by them, and are then no object word of their own.
+bool IsLinkWord(std::string_view word);
+
 // When slot `slot` still names several objects, says so, naming up to five of them.
 void ReportAmbiguity(ParserState& parser, const ObjectTable& objects, Screen& screen, int slot);
 
