@@ -59,11 +59,13 @@ plays '\n\n\n\n\n\n\nprendi la torcia\nsalva prova\nposa la torcia\ncarica prova
 expect_output "Ho salvato nel file 'prova.sav'."
 expect_output "Ho caricato nel file 'prova.sav'."
 expect_output "Hai con te la torcia"
+expect_output "[immagine 007.pkd] L'apertura ovale"
 saves=$home/dati/vortila
-for file in iniziale.ini prova.sav Debug.txt; do
+# The end of input in the middle of the game kept it in ripresa.sav, beside the saved games.
+for file in iniziale.ini prova.sav Debug.txt ripresa.sav; do
   [ -f "$saves/$file" ] || fail "$file is not in the player's folder: $(ls -A "$saves")"
 done
-[ "$(ls -A "$saves" | wc -l)" -eq 3 ] || fail "the player's folder holds more: $(ls -A "$saves")"
+[ "$(ls -A "$saves" | wc -l)" -eq 4 ] || fail "the player's folder holds more: $(ls -A "$saves")"
 [ -z "$(ls -A "$elsewhere")" ] || fail "the game wrote in the current folder: $(ls -A "$elsewhere")"
 [ "$(snapshot)" = "$before" ] || fail "the game wrote under the prefix: $(diff <(echo "$before") <(snapshot))"
 

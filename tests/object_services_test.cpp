@@ -21,7 +21,7 @@ TEST_F(InventoryTest, ListsCarriedObjectsInSlotOrderAndMarksWhatIsWorn) {
   AddObject(2, "casco", "stesso", "il casco", "", "%W");
   AddObject(3, "torcia", "stesso", "la torcia", "", "%f%a");
   AddObject(4, "gancio", "buio", "il gancio", "", "");
-  UpdateInventory(world, window);
+  UpdateInventory(world, screen);
   EXPECT_EQ(window.inventory, "> il casco*\r> la torcia\r");
 }
 
@@ -30,12 +30,12 @@ TEST_F(InventoryTest, AnOpenContainerShowsOnePlusForEachLooseThingInside) {
   AddObject(3, "cacciavite", "cassetta", "il cacciavite", "", "");
   AddObject(4, "vite", "cassetta", "la vite", "", "%s");
   AddObject(5, "chiave", "cassetta", "la chiave", "", "");
-  UpdateInventory(world, window);
+  UpdateInventory(world, screen);
   EXPECT_EQ(window.inventory, "> la cassetta++\r");
 
   for (std::string_view closed : {"%c%o", "%c%k", "%O"}) {
     world.objects.ObjectFlags[2] = closed;
-    UpdateInventory(world, window);
+    UpdateInventory(world, screen);
     EXPECT_EQ(window.inventory, "> la cassetta\r") << closed;
   }
 }
@@ -44,7 +44,7 @@ TEST_F(InventoryTest, TheIntroductionKeepsWhatTheLabelShowed) {
   window.inventory = "prima";
   world.StoryClock = 5;
   AddObject(2, "casco", "stesso", "il casco", "", "%W");
-  UpdateInventory(world, window);
+  UpdateInventory(world, screen);
   EXPECT_EQ(window.inventory, "prima");
 }
 
@@ -136,11 +136,11 @@ TEST_F(ObjectServicesTest, NamedFlagsAndBracketedTexts) {
 }
 
 TEST_F(ObjectServicesTest, PicturesWaitForTheIntroductionToBegin) {
-  ShowObjectPicture(world, window, 2);
+  ShowObjectPicture(world, screen, 2);
   EXPECT_TRUE(window.pictures.empty());
   world.StoryClock = 1;
-  ShowObjectPicture(world, window, 2);
-  ShowObjectPicture(world, window, 1);
+  ShowObjectPicture(world, screen, 2);
+  ShowObjectPicture(world, screen, 1);
   EXPECT_EQ(window.pictures, std::vector<std::string>{"100.pkd"});
 }
 

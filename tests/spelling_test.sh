@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Spell-checks the Italian that the game prints and the verbs that players type, against
-# hunspell's Italian dictionary: every string literal of the story passages and of the
-# introduction, the titles, descriptions and room sentences ("%i[...]") of the object file,
-# and the verb words of the verb file. Words that the dictionary lacks but the game means
+# hunspell's Italian dictionary: every string literal of the story passages, of the
+# introduction and of rewind's replies, the titles, descriptions and room sentences
+# ("%i[...]") of the object file, the pictures' descriptions, and the verb words of the
+# verb file. Words that the dictionary lacks but the game means
 # are listed, with the reason, in tests/spelling/parole-accettate.txt; any other unknown
 # word fails the test, named with the place it comes from, and so does a word left in that
 # list that no text needs any more. Before the real texts, a copy with a misspelling planted
@@ -88,6 +89,12 @@ sub items {
 
 cpp_literals('src/rules/narration.cpp');
 cpp_literals('src/app/introduction.cpp');
+cpp_literals('src/app/rewind.cpp');
+
+# The pictures' descriptions: a file name, then the description, on each line.
+for my $line (split /\r?\n/, slurp('art/descrizioni.txt')) {
+  push @texts, ["art/descrizioni.txt $1", $2] if $line =~ /^(\S+)\s+(.+)$/ && $line !~ /^#/;
+}
 
 my @objects = items('data/000.pkd');
 while (@objects) {
@@ -174,8 +181,8 @@ PERL
 }
 
 planted="$work/planted"
-for file in src/rules/narration.cpp src/app/introduction.cpp data/000.pkd data/010.pkd \
-    tests/spelling/parole-accettate.txt; do
+for file in src/rules/narration.cpp src/app/introduction.cpp src/app/rewind.cpp data/000.pkd \
+    data/010.pkd art/descrizioni.txt tests/spelling/parole-accettate.txt; do
   mkdir -p "$(dirname "$planted/$file")"
   cp "$root/$file" "$planted/$file"
 done
@@ -187,11 +194,12 @@ CPP
 echo 'const char* kPlanted = "Non sai perchè.";' >>"$planted/src/app/introduction.cpp"
 echo 'prova,n,"la provva","prova","%i[Sentenzza.]","Una descrizzione."' >>"$planted/data/000.pkd"
 echo '100,assaggiia,%o' >>"$planted/data/010.pkd"
+echo '099.pkd Una stanzza vuota.' >>"$planted/art/descrizioni.txt"
 if report=$(check "$planted" 2>&1); then
   echo "the misspellings planted in a copy of the texts passed unseen" >&2
   exit 1
 fi
-for word in ossigenno perchè provva Sentenzza descrizzione assaggiia; do
+for word in ossigenno perchè provva Sentenzza descrizzione assaggiia stanzza; do
   grep -q "^  $word: " <<<"$report" || {
     echo "the misspelling '$word' planted in a copy of the texts was not reported:" >&2
     echo "$report" >&2

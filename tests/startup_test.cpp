@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <sstream>
@@ -15,6 +16,8 @@ namespace {
 
 using testing::GameTest;
 using ::testing::HasSubstr;
+using ::testing::Not;
+using testing::RecordingWindow;
 
 TEST_F(GameTest, ThePlayerStartsInTheDarkRoom) {
   StartAndPlay();
@@ -130,6 +133,98 @@ TEST(TwoFoldersTest, AMissingFileNamesTheFolderItWasLookedForIn) {
             "iniziale.ini: il file manca o non si può leggere; deve stare nella cartella " +
                 player.path().string() + ".");
   EXPECT_FALSE(player.Has("iniziale.ini"));
+}
+
+class ResumeTest : public GameTest {
+ protected:
+  ResumeTest() { StartAndPlay(); }
+
+  bool Shows(std::string_view line) const {
+    const auto& rows = game.screen.Textlines;
+    return std::find(rows.begin(), rows.end(), line) != rows.end();
+  }
+  const std::string& Location(std::string_view id) {
+    return game.world.objects.ObjectLocation[FindObjectSlot(game.world.objects, id)];
+  }
+};
+
+TEST_F(ResumeTest, ClosingMidGameKeepsItAndResumingContinuesIt) {
+  Type("posa il gancio");
+  Type("accendi la torcia");
+  const int clock = game.world.StoryClock;
+  CloseGame(game);
+  EXPECT_TRUE(window.ended);
+  EXPECT_EQ(window.problem, "");
+  ASSERT_TRUE(folder.Has("ripresa.sav"));
+
+  RecordingWindow nextWindow;
+  Game next{nextWindow, folder.path()};
+  StartGame(next);
+  ASSERT_TRUE(CanResume(next));
+  ResumeGame(next);
+  EXPECT_EQ(next.world.StoryClock, clock);
+  EXPECT_EQ(next.world.GameOverState, 0);
+  EXPECT_EQ(next.screen.HeldText, "");
+  EXPECT_EQ(nextWindow.pictures.back(), "009.pkd");
+  EXPECT_THAT(nextWindow.inventory, Not(HasSubstr("il gancio")));
+  EXPECT_EQ(next.screen.Textlines[kBottomRow], "Ho caricato nel file 'ripresa.sav'.");
+}
+
+TEST_F(ResumeTest, NothingIsKeptAfterAnEndingAndAnOlderGameIsLeftAlone) {
+  folder.Write("ripresa.sav", "vecchia");
+  Type("togliti il casco");
+  CloseGame(game);
+  EXPECT_EQ(folder.Read("ripresa.sav"), "vecchia");
+}
+
+TEST_F(GameTest, NothingIsKeptDuringTheIntroduction) {
+  StartGame(game);
+  CloseGame(game);
+  EXPECT_TRUE(window.ended);
+  EXPECT_FALSE(folder.Has("ripresa.sav"));
+  EXPECT_FALSE(CanResume(game));
+}
+
+TEST_F(ResumeTest, AGameThatCannotBeKeptIsToldAtTheEnd) {
+  std::filesystem::create_directory(folder.path() / "ripresa.sav");
+  CloseGame(game);
+  EXPECT_TRUE(window.ended);
+  EXPECT_THAT(window.problem, HasSubstr("ripresa.sav"));
+  EXPECT_EQ(folder.Read("iniziale.ini"), "1000\r\n720\r\n");
+}
+
+TEST_F(ResumeTest, TheMenusSaveAndLoadSayWhatTheTypedCommandsSay) {
+  std::filesystem::create_directory(folder.path() / "partite");
+  const std::filesystem::path file = folder.path() / "partite" / "mia.sav";
+  SaveGameAs(game, file);
+  EXPECT_TRUE(Shows("Ho salvato nel file 'mia.sav'."));
+  Type("posa il gancio");
+  LoadGameFrom(game, file);
+  EXPECT_TRUE(Shows("mia"));
+  EXPECT_TRUE(Shows("Ho caricato nel file 'mia.sav'."));
+  EXPECT_EQ(Location("gancio"), "stesso");
+  EXPECT_THAT(window.inventory, HasSubstr("il gancio"));
+
+  LoadGameFrom(game, folder.path() / "nessuna.sav");
+  EXPECT_TRUE(Shows("Errore nel caricamento: nome del file o percorso errato."));
+  SaveGameAs(game, folder.path() / "manca" / "mia.sav");
+  EXPECT_TRUE(Shows("Errore nel salvataggio: nome del file o percorso errato."));
+}
+
+TEST_F(ResumeTest, ALoadFromTheMenuAfterAnEndingPlaysOnAndCanBeUndone) {
+  SaveGameAs(game, folder.path() / "prima.sav");
+  Type("togliti il casco");
+  SaveGameAs(game, folder.path() / "morto.sav");
+  EXPECT_TRUE(Shows("La partita è finita: non c'è nulla da salvare."));
+  EXPECT_FALSE(folder.Has("morto.sav"));
+
+  LoadGameFrom(game, folder.path() / "prima.sav");
+  EXPECT_EQ(game.world.GameOverState, 0);
+  EXPECT_THAT(window.inventory, HasSubstr("il casco*"));
+
+  UndoTurn(game);
+  EXPECT_TRUE(Shows("Ho annullato il comando «CARICA PRIMA»."));
+  EXPECT_EQ(game.world.GameOverState, 1);
 }
 
 }  // namespace

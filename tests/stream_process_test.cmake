@@ -1,5 +1,6 @@
 # Runs the real vortila-stream as a player's pipe does: the whole introduction and a
-# command, then the end of input; and a start in a folder whose data file is missing.
+# command, then the end of input, which keeps the game in ripresa.sav; and a start in a
+# folder whose data file is missing.
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}/good")
 file(GLOB data_files "${DATA}/*")
@@ -22,6 +23,9 @@ file(READ "${WORK}/good/iniziale.ini" settings HEX)
 # "1000\r\n720\r\n", as the game is delivered with it.
 if(NOT settings STREQUAL "313030300d0a3732300d0a")
   message(FATAL_ERROR "iniziale.ini was not written back as it was: '${settings}'")
+endif()
+if(NOT EXISTS "${WORK}/good/ripresa.sav")
+  message(FATAL_ERROR "the end of input in the middle of a game did not keep it in ripresa.sav")
 endif()
 
 set(PROGRAM "${STREAM}")

@@ -29,6 +29,9 @@ TempFolder& TempFolder::WithGameData() {
   for (const auto& entry : std::filesystem::directory_iterator(VORTILA_DATA_DIR)) {
     std::filesystem::copy_file(entry.path(), path_ / entry.path().filename());
   }
+  // The pictures' descriptions are kept beside their drawings, and copied beside them.
+  std::filesystem::copy_file(std::filesystem::path(VORTILA_ART_DIR) / "descrizioni.txt",
+                             path_ / "descrizioni.txt");
   return *this;
 }
 

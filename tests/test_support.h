@@ -30,7 +30,10 @@ class RecordingWindow : public Window {
   std::string TextInput() const override { return commandBox; }
   void SetTextInput(std::string_view text) override { commandBox = text; }
   void SetInventarietto(std::string_view text) override { inventory = text; }
-  void ShowImmagine(std::string_view fileName) override { pictures.emplace_back(fileName); }
+  void ShowImmagine(std::string_view fileName, std::string_view description) override {
+    pictures.emplace_back(fileName);
+    descriptions.emplace_back(description);
+  }
   void ShowOutput() override { ++timesShown; }
   WindowSettings CurrentSettings() const override { return settings; }
   void ApplySettings(WindowSettings applied) override { settings = applied; }
@@ -43,6 +46,7 @@ class RecordingWindow : public Window {
   std::string commandBox;
   std::string inventory;
   std::vector<std::string> pictures;
+  std::vector<std::string> descriptions;
   int timesShown = 0;
   WindowSettings settings{kDefaultWindowSettings};
   bool ended = false;
@@ -50,7 +54,8 @@ class RecordingWindow : public Window {
 };
 
 // A fresh folder under the system's temporary directory, removed again at the end of the
-// test; `WithGameData` fills it with the game's data files as delivered.
+// test; `WithGameData` fills it with the game's files as the build delivers them to the
+// play folder.
 class TempFolder {
  public:
   TempFolder();

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "app/rewind.h"
 #include "parser/parser_state.h"
 #include "rules/rules.h"
 #include "screen/screen.h"
@@ -14,9 +15,10 @@ namespace vortila {
 
 inline constexpr int kHistorySize = 100;
 
-// Where the game reads and where it writes. The data folder is only read: 000.pkd, 010.pkd
-// and the pictures. The player's folder holds what the game writes and reads back:
-// iniziale.ini, saved games, Debug.txt. The front end chooses both.
+// Where the game reads and where it writes. The data folder is only read: 000.pkd, 010.pkd,
+// the pictures and their descriptions. The player's folder holds what the game writes and
+// reads back: iniziale.ini, saved games (ripresa.sav among them), Debug.txt. The front end
+// chooses both.
 struct GameFolders {
   // A play folder: the game reads and writes in one folder, as it has always played. Left
   // implicit so that a play folder's path stands for both wherever a game is made.
@@ -46,6 +48,9 @@ struct Game {
   std::array<std::string, kHistorySize + 1> CommandHistory;
   // The entry that the next Up key shows.
   int HistoryIndex = 0;
+
+  // What the game was before each of its last steps, for going back.
+  RewindSteps rewind;
 
   // Set once the program has been told to end; no key reaches the game after that.
   bool ended = false;

@@ -33,11 +33,11 @@ void AdvanceSlideshow(Game& game) {
                    [&](const SlideshowStep& s) { return s.clock == world.StoryClock; });
   if (step == std::end(kSlideshow)) return;
   world.StoryClock = step->nextClock;
-  game.window.ShowImmagine(step->picture);
+  ShowPicture(game.screen, step->picture);
   // The first page turned after a restart is where the new game takes over.
   if (step->clock == 0) world.GameOverState = 0;
   // The last page of the introduction hands the inventory label to the game.
-  if (step->nextClock == 6) UpdateInventory(world, game.window);
+  if (step->nextClock == 6) UpdateInventory(world, game.screen);
 }
 
 void ContinuePage(Game& game) {
@@ -76,10 +76,17 @@ void AnswerAfterEnding(Game& game) {
   }
 }
 
-void PlayTurn(Game& game) {
-  const GameControl control{[&game] { StartGame(game); }, [&game] { QuitGame(game); }};
-  Rules rules{game.folders.player, game.world, game.screen, game.parser, game.window, game.turn, control};
-  RunTurn(rules);
+// A command is a step that can be undone when it was played as a turn, or when it changed
+// the game without counting as one (a load). A command the parser refused, a save, or the
+// answers after an ending are not steps.
+void PlayCommand(Game& game) {
+  RewindStep before = TakeSnapshot(game, ToUpperItalian(game.world.InputLine));
+  if (!ParseCommand(game.parser, game.world, game.screen)) return;
+  WithRules(game, [](Rules& rules) { RunTurn(rules); });
+  if (game.ended) return;
+  if (!game.parser.TurnNotCounted || !IsUnchanged(game, before)) {
+    RecordStep(game, std::move(before));
+  }
 }
 
 void EnterCommand(Game& game, std::string line) {
@@ -91,8 +98,12 @@ void EnterCommand(Game& game, std::string line) {
   RememberCommand(game, world.InputLine);
   world.InputLine = std::string(TrimBlanks(world.InputLine));
 
-  if (GameIsRunning(world.GameOverState)) {
-    if (ParseCommand(game.parser, world, screen)) PlayTurn(game);
+  // Going back is no command of the game's rules: it is recognised here, before the parser,
+  // and only while the game is running, since the answers after an ending stay as they are.
+  if (GameIsRunning(world.GameOverState) && IsUndoCommand(world.InputLine)) {
+    UndoTurn(game);
+  } else if (GameIsRunning(world.GameOverState)) {
+    PlayCommand(game);
     if (game.ended) return;
   } else {
     AnswerAfterEnding(game);

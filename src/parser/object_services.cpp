@@ -92,7 +92,7 @@ void ListContents(ParserState& parser, const ObjectTable& objects, Screen& scree
   }
 }
 
-void UpdateInventory(const World& world, Window& window) {
+void UpdateInventory(const World& world, Screen& screen) {
   if (world.StoryClock < 6) return;
   const ObjectTable& objects = world.objects;
   std::string text;
@@ -104,13 +104,13 @@ void UpdateInventory(const World& world, Window& window) {
     text += VisibleContentMarks(objects, slot);
     text += '\r';
   }
-  window.SetInventarietto(text);
+  SetInventoryLabel(screen, text);
 }
 
-void ShowObjectPicture(const World& world, Window& window, int object) {
+void ShowObjectPicture(const World& world, Screen& screen, int object) {
   const std::string& flags = world.objects.ObjectFlags[object];
   if (HasCode(flags, "%I") && world.StoryClock >= 1) {
-    window.ShowImmagine(CodeArgument(flags, "%I"));
+    ShowPicture(screen, CodeArgument(flags, "%I"));
   }
 }
 

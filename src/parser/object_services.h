@@ -35,11 +35,11 @@ void ListContents(ParserState& parser, const ObjectTable& objects, Screen& scree
 // Rebuilds the inventory label: one line per carried object, "> " and its title, "*" when
 // it is worn, and one "+" for each visible thing inside a carried open container. During
 // the introduction (StoryClock below 6) the label keeps what it showed.
-void UpdateInventory(const World& world, Window& window);
+void UpdateInventory(const World& world, Screen& screen);
 
 // Shows the picture named by the object's "%I" code, once the introduction has begun to
 // give the picture pane away (StoryClock 1 or more).
-void ShowObjectPicture(const World& world, Window& window, int object);
+void ShowObjectPicture(const World& world, Screen& screen, int object);
 
 // Named flags: "%(name)" is on, "$(name)" off. Toggling rewrites the first of them in place.
 void ToggleNamedFlag(ObjectTable& objects, int object, std::string_view name);

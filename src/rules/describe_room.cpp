@@ -15,8 +15,8 @@ void DescribeRoom(const World& world, Screen& screen, ParserState& parser) {
   if (screen.LinesShown > 23) PrintText(screen, "^");
   PrintText(screen, objects.ObjectDescription[room]);
   ListContents(parser, objects, screen, "Sul pavimento vedi ", objects.ObjectLocation[1]);
-  UpdateInventory(world, screen.window);
-  ShowObjectPicture(world, screen.window, room);
+  UpdateInventory(world, screen);
+  ShowObjectPicture(world, screen, room);
 }
 
 }  // namespace vortila

@@ -93,7 +93,7 @@ void ShowEnding(Rules& rules, int& code) {
   if (code < kRestartMade) {
     PrintText(rules.screen, kDeathLine);
     PrintText(rules.screen, kRestartOrQuit);
-    rules.window.ShowImmagine("016.pkd");
+    ShowPicture(rules.screen, "016.pkd");
     rules.window.SetTextInput("");
   }
   if (code == kVictoryPending) {

@@ -14,7 +14,7 @@ void EnterObject(Rules& rules) {
     Say(rules, "Sbatti contro uno sportello chiuso.");
     return;
   }
-  rules.window.ShowImmagine("013.pkd");
+  ShowPicture(rules.screen, "013.pkd");
   for (std::string_view passage :
        {narration::kEscapeDive, narration::kEscapeCrewBoards, narration::kEscapeItch,
         narration::kEscapeEggs, narration::kEscapeCrawl, narration::kEscapeCrewMate}) {

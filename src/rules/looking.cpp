@@ -81,7 +81,7 @@ void ExamineObject(Rules& rules) {
     MoveObject(rules, kLeftNiche, "vortila");
   }
   PrintOpen(rules.screen, objects.ObjectDescription[object]);
-  ShowObjectPicture(rules.world, rules.window, object);
+  ShowObjectPicture(rules.world, rules.screen, object);
   const std::string& flags = objects.ObjectFlags[object];
   PrintStateLines(rules, flags);
   PrintText(rules.screen, "");

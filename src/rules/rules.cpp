@@ -59,7 +59,7 @@ void PrintGendered(Rules& rules, std::string_view stem) {
 }
 
 void ShowRoomPicture(Rules& rules) {
-  ShowObjectPicture(rules.world, rules.window, rules.world.CurrentRoom);
+  ShowObjectPicture(rules.world, rules.screen, rules.world.CurrentRoom);
 }
 
 }  // namespace vortila

@@ -124,7 +124,7 @@ void PutOneObject(Rules& rules, int destination) {
     const std::string& place = objects.ObjectId[destination];
     // What is dropped in the dark lies in the same room once the torch is lit.
     objects.ObjectLocation[object] = place == "buio" ? "vortila" : place;
-    UpdateInventory(rules.world, rules.window);
+    UpdateInventory(rules.world, rules.screen);
     PrintOpen(rules.screen,
               destination == rules.world.CurrentRoom ? "Non hai più " : "Vi hai posato ");
     PrintText(rules.screen, title + ".");
@@ -148,7 +148,7 @@ bool PowerCanReturn(const Rules& rules) {
 // the niches and the burn mark leave the story.
 void RestorePower(Rules& rules) {
   ObjectTable& objects = rules.world.objects;
-  rules.window.ShowImmagine("014.pkd");
+  ShowPicture(rules.screen, "014.pkd");
   for (std::string_view passage : {narration::kPowerReturns, narration::kConsolesAwake,
                                    narration::kNichesVanish, narration::kSpiderDiscovered}) {
     PrintText(rules.screen, passage);
@@ -197,7 +197,7 @@ void TakeObject(Rules& rules, int source) {
   } else {
     PrintText(rules.screen, "Hai preso " + title + ".");
     rules.world.objects.ObjectLocation[object] = kPlayerId;
-    UpdateInventory(rules.world, rules.window);
+    UpdateInventory(rules.world, rules.screen);
     // Once taken, an object is no longer shown by a sentence of its own where it lay.
     ReplaceFirstCode(rules.world.objects.ObjectFlags[object], "%i", "$i");
   }

@@ -295,7 +295,7 @@ void EndTurn(Rules& rules) {
   rules.parser.PreviousVerb = turn.CurrentVerb;
   turn.PreviousFirstObject = turn.FirstObject;
   turn.PreviousSecondObject = turn.SecondObject;
-  UpdateInventory(world, rules.window);
+  UpdateInventory(world, rules.screen);
   CheckPressedButton(rules);
   RunTimedEvents(rules);
   if (world.GameOverState > 0) ShowEnding(rules, world.GameOverState);

@@ -16,7 +16,7 @@ class HeadlessWindow : public Window {
   std::string TextInput() const override { return commandBox; }
   void SetTextInput(std::string_view text) override { commandBox = text; }
   void SetInventarietto(std::string_view) override {}
-  void ShowImmagine(std::string_view) override {}
+  void ShowImmagine(std::string_view, std::string_view) override {}
   void ShowOutput() override {}
   WindowSettings CurrentSettings() const override { return kDefaultWindowSettings; }
   void ApplySettings(WindowSettings) override {}

@@ -90,4 +90,40 @@ void ToggleTranscript(Screen& screen) {
   screen.TranscriptOn = !screen.TranscriptOn;
 }
 
+void DropHeldPage(Screen& screen) {
+  screen.HeldText.clear();
+  screen.LinesShown = 0;
+  if (screen.window.TextInput() == kPagePrompt) screen.window.SetTextInput("");
+}
+
+void ShowPicture(Screen& screen, std::string_view fileName) {
+  screen.Picture = fileName;
+  const auto found = screen.descriptions.find(fileName);
+  const std::string_view description =
+      found == screen.descriptions.end() ? std::string_view() : found->second;
+  screen.window.ShowImmagine(fileName, description);
+}
+
+void SetInventoryLabel(Screen& screen, std::string_view text) {
+  screen.Inventory = text;
+  screen.window.SetInventarietto(text);
+}
+
+PictureDescriptions ReadPictureDescriptions(std::string_view text) {
+  PictureDescriptions descriptions;
+  while (!text.empty()) {
+    const std::size_t end = std::min(text.find('\n'), text.size());
+    // Control characters (a carriage return, a tab) become blanks: a description is shown
+    // on a line of its own and must not break it or reach a terminal as a control sequence.
+    const std::string cleaned = CleanCommandText(text.substr(0, end));
+    text.remove_prefix(std::min(end + 1, text.size()));
+    const std::string_view line = TrimBlanks(cleaned);
+    if (line.empty() || line.front() == '#') continue;
+    const std::size_t nameEnd = std::min(line.find(' '), line.size());
+    const std::string_view description = TrimBlanks(line.substr(nameEnd));
+    if (!description.empty()) descriptions.emplace(line.substr(0, nameEnd), description);
+  }
+  return descriptions;
+}
+
 }  // namespace vortila

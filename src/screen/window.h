@@ -39,8 +39,10 @@ class Window {
 
   // immagine: show the picture file `fileName` (a name like "002.pkd", relative to the
   // game's data folder) in the picture pane, replacing the one shown. A file that cannot be read
-  // leaves the pane empty; that is never the game's error.
-  virtual void ShowImmagine(std::string_view fileName) = 0;
+  // leaves the pane empty; that is never the game's error. `description` says in a short
+  // Italian sentence what the picture shows, for whoever cannot see it (a screen reader, the
+  // text stream); it is empty for a picture that has none.
+  virtual void ShowImmagine(std::string_view fileName, std::string_view description) = 0;
 
   // Output: show the window itself (called once by every start, also at a restart).
   virtual void ShowOutput() = 0;

@@ -188,9 +188,10 @@ void OutputWindow::SetInventarietto(std::string_view text) {
   inventarietto_->setText(lines);
 }
 
-void OutputWindow::ShowImmagine(std::string_view fileName) {
+void OutputWindow::ShowImmagine(std::string_view fileName, std::string_view description) {
   const std::filesystem::path path = game_.folders.data / fileName;
   immagine_->Show(QString::fromStdString(path.string()), FromUtf8(fileName));
+  immagine_->setAccessibleDescription(FromUtf8(description));
 }
 
 void OutputWindow::ShowOutput() {
@@ -256,7 +257,7 @@ void OutputWindow::RunInGame(const std::function<void()>& work) {
 }
 
 void OutputWindow::closeEvent(QCloseEvent* event) {
-  if (!game_.ended) RunInGame([&] { QuitGame(game_); });
+  if (!game_.ended) RunInGame([&] { CloseGame(game_); });
   event->accept();
 }
 

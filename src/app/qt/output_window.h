@@ -40,7 +40,7 @@ class OutputWindow final : public QWidget, public Window {
   std::string TextInput() const override;
   void SetTextInput(std::string_view text) override;
   void SetInventarietto(std::string_view text) override;
-  void ShowImmagine(std::string_view fileName) override;
+  void ShowImmagine(std::string_view fileName, std::string_view description) override;
   void ShowOutput() override;
   WindowSettings CurrentSettings() const override;
   void ApplySettings(WindowSettings settings) override;

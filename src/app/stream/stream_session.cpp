@@ -23,15 +23,12 @@ void StreamSession::Enter(std::string_view inputLine) {
 
 void StreamSession::Close() {
   if (ended_) return;
-  QuitGame(game_);
+  CloseGame(game_);
   FinishKeyEvent();
 }
 
 // A line is final once it leaves the bottom row; the rows above only move up.
-void StreamSession::ScrollTextlines() {
-  if (!bottomWritten_) WriteLine(bottomRow_);
-  bottomWritten_ = true;
-}
+void StreamSession::ScrollTextlines() { WriteBottomRow(); }
 
 void StreamSession::SetTextline(int row, std::string_view text) {
   if (row != kBottomRow) return;
@@ -39,8 +36,16 @@ void StreamSession::SetTextline(int row, std::string_view text) {
   bottomWritten_ = false;
 }
 
-void StreamSession::ShowImmagine(std::string_view fileName) {
-  out_ << "[immagine " << fileName << "]\n";
+// The bottom row may still be growing (the echo of the command that showed the picture, a
+// sentence printed in pieces): the picture's line waits until that line is written.
+void StreamSession::ShowImmagine(std::string_view fileName, std::string_view description) {
+  std::string line = "[immagine " + std::string(fileName) + "]";
+  if (!description.empty()) line += " " + std::string(description);
+  if (bottomWritten_) {
+    WriteLine(line);
+  } else {
+    pictureLines_.push_back(std::move(line));
+  }
 }
 
 void StreamSession::EndProgram(std::string_view problem) {
@@ -49,12 +54,16 @@ void StreamSession::EndProgram(std::string_view problem) {
 }
 
 void StreamSession::FinishKeyEvent() {
-  if (!bottomWritten_) {
-    WriteLine(bottomRow_);
-    bottomWritten_ = true;
-  }
+  WriteBottomRow();
   if (!ended_ && commandBox_ == kPagePrompt) WriteLine(kPagePrompt);
   out_.flush();
+}
+
+void StreamSession::WriteBottomRow() {
+  if (!bottomWritten_) WriteLine(bottomRow_);
+  bottomWritten_ = true;
+  for (const std::string& line : pictureLines_) WriteLine(line);
+  pictureLines_.clear();
 }
 
 void StreamSession::WriteLine(std::string_view line) { out_ << line << '\n'; }

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/game.h"
 #include "screen/screen.h"
@@ -12,7 +13,8 @@
 // The game as a plain text stream: each input line is one press of Enter, and every line
 // the screen shows is written once, in its final form, when it scrolls up from the bottom
 // row or when the key event ends with it still unwritten. Pictures appear as
-// "[immagine NNN.pkd]" lines, and a held page as a "(premi INVIO)" line.
+// "[immagine NNN.pkd] description" lines, each after the line in progress when it was
+// shown, and a held page as a "(premi INVIO)" line.
 namespace vortila {
 
 class StreamSession final : public Window {
@@ -23,7 +25,7 @@ class StreamSession final : public Window {
   void Start();
   // One line of input: a non-empty line replaces the command box, then Enter is pressed.
   void Enter(std::string_view inputLine);
-  // The end of input, which closes the window.
+  // The end of input, which closes the window: a game in play is kept in ripresa.sav.
   void Close();
 
   bool Ended() const { return ended_; }
@@ -38,7 +40,7 @@ class StreamSession final : public Window {
   std::string TextInput() const override { return commandBox_; }
   void SetTextInput(std::string_view text) override { commandBox_ = text; }
   void SetInventarietto(std::string_view) override {}
-  void ShowImmagine(std::string_view fileName) override;
+  void ShowImmagine(std::string_view fileName, std::string_view description) override;
   void ShowOutput() override {}
   WindowSettings CurrentSettings() const override { return settings_; }
   void ApplySettings(WindowSettings settings) override { settings_ = settings; }
@@ -46,11 +48,14 @@ class StreamSession final : public Window {
 
  private:
   void FinishKeyEvent();
+  // Writes the bottom row unless it has been written, then the pictures that waited for it.
+  void WriteBottomRow();
   void WriteLine(std::string_view line);
 
   std::ostream& out_;
   std::string bottomRow_;
   bool bottomWritten_ = true;
+  std::vector<std::string> pictureLines_;
   std::string commandBox_;
   // A text stream has no geometry: the values of iniziale.ini are kept and written back.
   WindowSettings settings_{kDefaultWindowSettings};

@@ -97,7 +97,7 @@ void TermSession::Edit(const TermKey& key) {
 }
 
 void TermSession::Close() {
-  if (!ended_) QuitGame(game_);
+  if (!ended_) CloseGame(game_);
 }
 
 void TermSession::ScrollTextlines() {

@@ -51,7 +51,8 @@ class TermSession final : public Window {
   // One key: the game's key handlers first, as the window's key events reach them, then the
   // command line's own editing.
   void HandleKey(const TermKey& key);
-  // Closing the window: the settings are saved and the program ends.
+  // Closing the window: a game in play is kept in ripresa.sav, the settings are saved and
+  // the program ends.
   void Close();
 
   bool Ended() const { return ended_; }
@@ -73,7 +74,7 @@ class TermSession final : public Window {
   std::string TextInput() const override { return line_.Text(); }
   void SetTextInput(std::string_view text) override { line_.SetText(text); }
   void SetInventarietto(std::string_view text) override;
-  void ShowImmagine(std::string_view fileName) override { picture_ = fileName; }
+  void ShowImmagine(std::string_view fileName, std::string_view) override { picture_ = fileName; }
   void ShowOutput() override {}
   WindowSettings CurrentSettings() const override { return settings_; }
   void ApplySettings(WindowSettings settings) override { settings_ = settings; }
