@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,14 @@ class GameTest : public ::testing::Test {
   void StartAndPlay() {
     StartGame(game);
     PageThroughIntroduction();
+  }
+  // Whether one of the 25 rows shows exactly `line`.
+  bool Shows(std::string_view line) const {
+    const auto& rows = game.screen.Textlines;
+    return std::find(rows.begin(), rows.end(), line) != rows.end();
+  }
+  std::string& Location(std::string_view id) {
+    return game.world.objects.ObjectLocation[FindObjectSlot(game.world.objects, id)];
   }
 
   TempFolder folder;

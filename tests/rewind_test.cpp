@@ -18,14 +18,6 @@ constexpr std::string_view kNothingToUndo = "Non c'è nulla da annullare.";
 class RewindTest : public GameTest {
  protected:
   RewindTest() { StartAndPlay(); }
-
-  bool Shows(std::string_view line) const {
-    const auto& rows = game.screen.Textlines;
-    return std::find(rows.begin(), rows.end(), line) != rows.end();
-  }
-  std::string& Location(std::string_view id) {
-    return game.world.objects.ObjectLocation[FindObjectSlot(game.world.objects, id)];
-  }
 };
 
 TEST_F(RewindTest, CtrlZAfterADeathGoesBackToJustBeforeTheFatalCommand) {

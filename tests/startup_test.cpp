@@ -138,14 +138,6 @@ TEST(TwoFoldersTest, AMissingFileNamesTheFolderItWasLookedForIn) {
 class ResumeTest : public GameTest {
  protected:
   ResumeTest() { StartAndPlay(); }
-
-  bool Shows(std::string_view line) const {
-    const auto& rows = game.screen.Textlines;
-    return std::find(rows.begin(), rows.end(), line) != rows.end();
-  }
-  const std::string& Location(std::string_view id) {
-    return game.world.objects.ObjectLocation[FindObjectSlot(game.world.objects, id)];
-  }
 };
 
 TEST_F(ResumeTest, ClosingMidGameKeepsItAndResumingContinuesIt) {
