@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+#include <vector>
+
+#include "app/term/cells.h"
+
 namespace vortila {
 namespace {
 
@@ -78,6 +84,20 @@ TEST(TermLayoutTest, EverySizeKeepsEachPartInsideTheTerminalAndApart) {
       }
     }
   }
+}
+
+TEST(WrapToColumnsTest, BreaksAtBlanksIndentsWhatFollowsAndCutsOnlyWordsTooLongForALine) {
+  using Lines = std::vector<std::u32string>;
+  std::setlocale(LC_ALL, "C.UTF-8");
+  EXPECT_EQ(WrapToColumns(U"> il gancio", 20, 2), Lines{U"> il gancio"});
+  EXPECT_EQ(WrapToColumns(U"> la cassetta degli attrezzi++", 14, 2),
+            (Lines{U"> la cassetta", U"  degli", U"  attrezzi++"}));
+  EXPECT_EQ(WrapToColumns(U"> accumulatore", 8, 2), (Lines{U"> accumu", U"  latore"}));
+  // Wide characters take two columns each.
+  EXPECT_EQ(WrapToColumns(U"> 宇宙 船", 5, 2), (Lines{U"> 宇", U"  宙", U"  船"}));
+  // A margin as wide as the line still lets every line take a character.
+  EXPECT_EQ(WrapToColumns(U"abc", 1, 4), (Lines{U"a", U"    b", U"    c"}));
+  EXPECT_EQ(WrapToColumns(U"", 10, 2), Lines{U""});
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Plays the real vortila-term in a tmux terminal of a fixed size, as a player would: the
-# start, the pages of the introduction, a typed command, resizes, Ctrl-C; then a start that
-# is killed, after which the terminal must be given back all the same.
+# start, the pages of the introduction (turned with Enter and with Space), reading back with
+# PgUp, a typed command taken back with Ctrl-Z, resizes, Ctrl-C; a start that is killed,
+# after which the terminal must be given back all the same; and a game stopped from outside
+# and resumed from an interactive shell.
 # Usage: term_process_test.sh VORTILA_TERM DATA_FOLDER WORK_FOLDER
 set -euo pipefail
 program=$(realpath "$1") data=$2 work=$3
@@ -61,15 +63,40 @@ terminal_restored() {
 start
 wait_for "(premi INVIO)"
 shows "LA VORTILA" || fail "no banner at the start"
+[ "$(pane '#{pane_title}')" = "La Vortila" ] || fail "the terminal's title is '$(pane '#{pane_title}')'"
 
-# Each Enter turns a page, until the command line waits for a command.
+# Each Enter, or Space, turns a page, until the command line waits for a command.
 for ((page = 0; page < 20; page++)); do
   shows "Inserire qui i comandi" && break
   before=$(screen)
-  tmux_ send-keys -t game Enter
-  wait_until changed "$before" || fail "Enter did not turn the page"
+  key=Enter
+  ((page % 2)) && key=Space
+  tmux_ send-keys -t game "$key"
+  wait_until changed "$before" || fail "$key did not turn the page"
 done
 for item in "> la tuta spaziale*" "> il casco*" "> la torcia"; do wait_for "$item"; done
+
+# PgUp reads back to the banner, long gone from the screen; a key typed returns to the game.
+for ((page = 0; page < 20; page++)); do
+  shows "LA VORTILA" && break
+  tmux_ send-keys -t game PPage
+  sleep 0.05
+done
+wait_for "LA VORTILA"
+wait_for "(rilettura:"
+tmux_ send-keys -t game -l "x"
+wait_for " > x"
+shows "LA VORTILA" && fail "a typed key did not return to the game"
+tmux_ send-keys -t game C-u
+
+# Ctrl-Z takes back a command: the hook is carried again.
+tmux_ send-keys -t game -l "posa il gancio"
+tmux_ send-keys -t game Enter
+wait_for "Non hai più il gancio."
+shows "> il gancio" && fail "the hook put down is still in the inventory"
+tmux_ send-keys -t game C-z
+wait_for "Ho annullato il comando «POSA IL GANCIO»."
+wait_for "> il gancio"
 
 tmux_ send-keys -t game -l "guarda perché"
 tmux_ send-keys -t game Enter
@@ -100,4 +127,25 @@ wait_until ended || fail "SIGTERM did not end the game"
 [ "$(status)" = 143 ] || fail "SIGTERM ended the game with status $(status)"
 terminal_restored
 [ "$(cat "$work/play/iniziale.ini")" = $'812\n600' ] || fail "a killed game rewrote iniziale.ini"
-echo "vortila-term played, resized, closed and was killed in order"
+# Stopped by a signal from elsewhere, as a shell's job: the terminal is given back while it
+# is stopped, and the game comes back whole when the shell resumes it.
+rm -f "$work/play/ripresa.sav"
+tmux_ kill-session -t game 2>/dev/null || true
+tmux_ new-session -d -s game -x 120 -y 30 -c "$work/play" \
+  "env -i HOME='$work' PATH=/usr/bin:/bin LC_ALL=C.UTF-8 TERM=tmux-256color PS1='$ ' bash --norc -i"
+tmux_ send-keys -t game -l "'$program'"
+tmux_ send-keys -t game Enter
+wait_for "(premi INVIO)"
+game_pid() { pgrep -P "$(pane '#{pane_pid}')" -x vortila-term; }
+kill -TSTP "$(game_pid)"
+wait_for "Stopped"
+terminal_restored
+tmux_ send-keys -t game -l "fg"
+tmux_ send-keys -t game Enter
+wait_for "(premi INVIO)"
+[ "$(pane '#{alternate_on}')" = 1 ] || fail "the resumed game is not on the alternate screen"
+tmux_ send-keys -t game C-c
+gone() { ! game_pid >/dev/null; }
+wait_until gone || fail "Ctrl-C did not end the resumed game"
+terminal_restored
+echo "vortila-term played, read back, took back a command, resized, closed, was killed, stopped and resumed in order"

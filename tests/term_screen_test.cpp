@@ -168,5 +168,72 @@ TEST_F(TermScreenTest, AMissingPictureLeavesThePaneEmpty) {
   for (int y = 0; y < 21; ++y) EXPECT_EQ(Line(y, kTermTextColumns + 1), L"") << y;
 }
 
+TEST_F(TermScreenTest, AnInventoryTitleTooLongForTheBoxWrapsUnderItsFirstWord) {
+  session.Start();
+  while (session.TextInput() == kPagePrompt) session.HandleKey({TermKey::kEnter});
+  // 110 columns leave the box 29 wide, 26 for the titles.
+  Open("xterm-256color", 30, 110);
+  screen->Draw(session);
+  const int left = kTermTextColumns + 1;
+  const int boxTop = 25 - static_cast<int>(session.InventoryLines().size()) - 2;
+  EXPECT_EQ(Line(boxTop, left).substr(0, 15), L"┌─ Inventario ─");
+  EXPECT_EQ(Line(boxTop + 4, left), L"│ > la cassetta degli       │");
+  EXPECT_EQ(Line(boxTop + 5, left), L"│   attrezzi                │");
+  EXPECT_EQ(Line(boxTop + 6, left), L"│ > il gancio               │");
+}
+
+TEST_F(TermScreenTest, ReadingBackShowsEarlierLinesUnfadedAndSaysHowToReturn) {
+  session.Start();
+  while (session.TextInput() == kPagePrompt) session.HandleKey({TermKey::kEnter});
+  Open("xterm-256color", 30, 120);
+  screen->Draw(session);
+  session.HandleKey({TermKey::kPageUp});
+  screen->Draw(session);
+  EXPECT_EQ(Line(0, 0, kTermTextColumns), Shown(std::string(session.ShownRow(0))));
+  EXPECT_EQ(Line(24, 0, kTermTextColumns), Shown(session.Rows()[0]));
+  EXPECT_EQ(At(0, 0).pair, 0);
+  EXPECT_FALSE(At(1, 0).attributes & A_DIM);
+  EXPECT_EQ(Line(25, 0, 12), L"(rilettura:");
+  session.HandleKey({TermKey::kPageDown});
+  screen->Draw(session);
+  EXPECT_EQ(Line(25, 0, kTermTextColumns), L" > Inserire qui i comandi");
+}
+
+// The keys a player presses, as the terminal sends them, reach the session as these.
+TEST(TermScreenKeys, CtrlZThePageKeysAndTheWheelAreRead) {
+  std::setlocale(LC_ALL, "C.UTF-8");
+  std::FILE* in = std::tmpfile();
+  std::fputs("\x1a\x1b[5~\x1b[6~\x1b[<64;3;3M\x1b[<65;3;3M", in);
+  std::rewind(in);
+  std::FILE* out = std::tmpfile();
+  {
+    TermScreen screen(in, out, "xterm-256color");
+    for (const TermKey::Kind kind : {TermKey::kUndo, TermKey::kPageUp, TermKey::kPageDown,
+                                     TermKey::kWheelUp, TermKey::kWheelDown}) {
+      EXPECT_EQ(screen.ReadKey().kind, kind);
+    }
+  }
+  std::fclose(in);
+  std::fclose(out);
+}
+
+// The terminal's title is the game's, set the way the terminal understands, and an xterm
+// gets its own title back at the end.
+TEST(TermScreenTitle, TheTerminalIsTitledAfterTheGame) {
+  for (const char* type : {"xterm-256color", "tmux-256color"}) {
+    std::FILE* in = std::fopen("/dev/null", "r");
+    std::FILE* out = std::tmpfile();
+    { TermScreen screen(in, out, type); }
+    std::rewind(out);
+    std::string sent(1 << 16, '\0');
+    sent.resize(std::fread(sent.data(), 1, sent.size(), out));
+    EXPECT_NE(sent.find("\x1b]0;La Vortila\x07"), std::string::npos) << type;
+    EXPECT_EQ(sent.find("\x1b[23;0t") != std::string::npos,
+              std::string_view(type) == "xterm-256color") << type;
+    std::fclose(in);
+    std::fclose(out);
+  }
+}
+
 }  // namespace
 }  // namespace vortila

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/keys.h"
+#include "screen/screen.h"
 #include "test_support.h"
 
 namespace vortila {
@@ -121,6 +122,80 @@ TEST_F(TermSessionTest, CtrlDDeletesUnderTheCursorAndClosesOnlyAnEmptyLine) {
   Press(TermKey::kEndOfInput);
   EXPECT_TRUE(session.Ended());
   EXPECT_TRUE(folder.Has("iniziale.ini"));
+}
+
+TEST_F(TermSessionTest, PageUpReadsBackThroughTheSessionAndAKeyReturnsToTheGame) {
+  StartAndPlay();
+  session.SetVisibleRows(25);
+  // The banner has long left the screen.
+  const auto banner = [&] {
+    for (int row = 0; row < kScreenRows; ++row) {
+      if (session.ShownRow(row) == "LA VORTILA") return true;
+    }
+    return false;
+  };
+  ASSERT_FALSE(banner());
+  for (int page = 0; page < 20 && !banner(); ++page) Press(TermKey::kPageUp);
+  EXPECT_TRUE(banner());
+  // No further than the first line of the session.
+  const int furthest = session.ScrolledBack();
+  Press(TermKey::kPageUp);
+  EXPECT_EQ(session.ScrolledBack(), furthest);
+  Press(TermKey::kWheelDown);
+  EXPECT_EQ(session.ScrolledBack(), furthest - kWheelLines);
+  Press(TermKey::kPageDown);
+  EXPECT_EQ(session.ScrolledBack(), furthest - kWheelLines - 24);
+
+  // A typed key goes back to the game, and is typed.
+  Type(U"g");
+  EXPECT_EQ(session.ScrolledBack(), 0);
+  EXPECT_EQ(session.TextInput(), "g");
+  EXPECT_EQ(session.ShownRow(24), session.Rows()[24]);
+}
+
+TEST_F(TermSessionTest, NewOutputReturnsToTheGameAndTheSessionKeepsItsLastTenThousandLines) {
+  StartAndPlay();
+  Press(TermKey::kPageUp);
+  ASSERT_GT(session.ScrolledBack(), 0);
+  session.game().screen.LinesShown = 0;
+  PrintText(session.game().screen, "Una riga nuova.");
+  EXPECT_EQ(session.ScrolledBack(), 0);
+  for (std::size_t line = 0; line < kScrollbackLines + 100; ++line) {
+    session.game().screen.LinesShown = 0;
+    PrintText(session.game().screen, "riga " + std::to_string(line));
+  }
+  EXPECT_EQ(session.ScrollbackSize(), kScrollbackLines);
+  for (int page = 0; page < 1000; ++page) Press(TermKey::kPageUp);
+  EXPECT_EQ(session.ShownRow(0), "riga 75");
+}
+
+TEST_F(TermSessionTest, CtrlZTakesBackTheLastTurnAtAnyMoment) {
+  StartAndPlay();
+  Command(U"posa il gancio");
+  Press(TermKey::kUndo);
+  EXPECT_EQ(session.Rows()[24], "Ho annullato il comando «POSA IL GANCIO».");
+  EXPECT_EQ(session.InventoryLines().back(), "> il gancio");
+
+  // After a death the typed answers stay as they are; Ctrl+Z goes back before it.
+  Command(U"togliti il casco");
+  EXPECT_EQ(session.Picture(), "016.pkd");
+  Type(U"ciao");
+  Press(TermKey::kUndo);
+  EXPECT_EQ(session.Rows()[24], "Ho annullato il comando «TOGLITI IL CASCO».");
+  EXPECT_EQ(session.Picture(), "007.pkd");
+  EXPECT_EQ(session.game().world.GameOverState, 0);
+  EXPECT_EQ(session.TextInput(), "ciao");
+}
+
+TEST_F(TermSessionTest, SpaceTurnsAHeldPageAndIsTypedOtherwise) {
+  session.Start();
+  ASSERT_EQ(session.TextInput(), kPagePrompt);
+  Type(U" ");
+  EXPECT_EQ(session.Picture(), "002.pkd");
+  while (session.TextInput() == kPagePrompt) Type(U" ");
+  EXPECT_EQ(session.Picture(), "007.pkd");
+  Type(U"a b");
+  EXPECT_EQ(session.TextInput(), "a b");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Text as a terminal lays it out: one code point at a time, each taking a number of columns.
 namespace vortila {
@@ -18,5 +19,9 @@ std::string EncodeUtf8(std::u32string_view text);
 // The longest start of `text` that fits in `columns`, every control character shown as
 // U+FFFD, ready for the terminal.
 std::wstring FitToColumns(std::u32string_view text, int columns);
+
+// `text` broken at blanks into lines of at most `columns`, each line after the first
+// indented by `indent` blanks; a word longer than a line is cut where the line ends.
+std::vector<std::u32string> WrapToColumns(std::u32string_view text, int columns, int indent);
 
 }  // namespace vortila

@@ -19,6 +19,14 @@ namespace {
 constexpr std::u32string_view kPrompt = U" >";
 constexpr std::u32string_view kCommandHint = U"Inserire qui i comandi";
 constexpr std::u32string_view kInventoryTitle = U"Inventario";
+// Where the command line was, while the player reads back through the session.
+constexpr std::u32string_view kReadingBack =
+    U"(rilettura: PagSu e PagGiù scorrono, ogni altro tasto torna in fondo)";
+// The terminal's title, as the window's.
+constexpr const char* kTitle = "La Vortila";
+// An inventory title that wraps goes on under its first word, not under the "> " that
+// marks a new object.
+constexpr int kInventoryIndent = 2;
 // The command line starts after the prompt and a blank.
 constexpr int kCommandColumn = 3;
 // Escape starts the sequences of the arrows; a lone Escape need not wait long.
@@ -80,6 +88,10 @@ TermKey FunctionKey(wint_t key) {
       return {TermKey::kBackspace};
     case KEY_DC:
       return {TermKey::kDelete};
+    case KEY_PPAGE:
+      return {TermKey::kPageUp};
+    case KEY_NPAGE:
+      return {TermKey::kPageDown};
     case KEY_RESIZE:
       return {TermKey::kResize};
     default:
@@ -107,6 +119,8 @@ TermKey CharacterKey(wint_t key) {
       return {TermKey::kRepaint};
     case 'U' - '@':
       return {TermKey::kClearLine};
+    case 'Z' - '@':
+      return {TermKey::kUndo};
     default:
       break;
   }
@@ -114,9 +128,42 @@ TermKey CharacterKey(wint_t key) {
   return {TermKey::kCharacter, static_cast<char32_t>(key)};
 }
 
+// The wheel, where the terminal reports it; ncurses tells it as the fourth and fifth buttons.
+TermKey MouseKey() {
+  MEVENT event{};
+  if (getmouse(&event) != OK) return {TermKey::kOther};
+  if (event.bstate & BUTTON4_PRESSED) return {TermKey::kWheelUp};
+  if (event.bstate & BUTTON5_PRESSED) return {TermKey::kWheelDown};
+  return {TermKey::kOther};
+}
+
+bool IsString(const char* capability) {
+  return capability != nullptr && capability != reinterpret_cast<const char*>(-1);
+}
+
+// A terminal with a status line takes the title there; one that understands xterm's title
+// sequence ("XT") has it set that way, after keeping the title it had on xterm's stack. The
+// sequences go straight to the terminal: they neither move the cursor nor draw anything.
+void SetTitle(std::FILE* out) {
+  const char* toStatus = tigetstr("tsl");
+  const char* fromStatus = tigetstr("fsl");
+  if (tigetflag("hs") > 0 && IsString(toStatus) && IsString(fromStatus)) {
+    std::fprintf(out, "%s%s%s", toStatus, kTitle, fromStatus);
+  } else if (tigetflag("XT") > 0) {
+    std::fprintf(out, "\033[22;0t\033]0;%s\007", kTitle);
+  }
+  std::fflush(out);
+}
+
+// The title xterm kept before the game's comes back.
+void RestoreTitle(std::FILE* out) {
+  if (tigetflag("XT") > 0) std::fputs("\033[23;0t", out);
+  std::fflush(out);
+}
+
 }  // namespace
 
-TermScreen::TermScreen(std::FILE* in, std::FILE* out, const char* terminalType) {
+TermScreen::TermScreen(std::FILE* in, std::FILE* out, const char* terminalType) : out_(out) {
   screen_ = newterm(terminalType, out, in);
   if (screen_ == nullptr) {
     const char* name = terminalType ? terminalType : std::getenv("TERM");
@@ -130,7 +177,11 @@ TermScreen::TermScreen(std::FILE* in, std::FILE* out, const char* terminalType) 
   nonl();
   keypad(stdscr, TRUE);
   set_escdelay(kEscapeDelayMs);
+  // Only the wheel: a click then still reaches the terminal's own selection with Shift.
+  mousemask(BUTTON4_PRESSED | BUTTON5_PRESSED, nullptr);
+  mouseinterval(0);
   curs_set(1);
+  SetTitle(out_);
   if (has_colors() && start_color() == OK) {
     defaultColours_ = use_default_colors() == OK;
     depth_ = DepthOf(COLORS);
@@ -141,13 +192,21 @@ TermScreen::TermScreen(std::FILE* in, std::FILE* out, const char* terminalType) 
 TermScreen::~TermScreen() {
   set_term(screen_);
   endwin();
+  RestoreTitle(out_);
   delscreen(screen_);
 }
 
 void TermScreen::Draw(TermSession& session) {
   set_term(screen_);
-  const TermLayout layout =
+  TermLayout layout =
       ComputeTermLayout(COLS, LINES, static_cast<int>(session.InventoryLines().size()));
+  // Wrapped titles make the box taller, never wider: its width is the side column's.
+  std::vector<std::u32string> inventory;
+  if (!layout.inventory.Empty()) {
+    inventory = InventoryRows(session, layout.inventory.columns - 3);
+    layout = ComputeTermLayout(COLS, LINES, static_cast<int>(inventory.size()));
+  }
+  session.SetVisibleRows(layout.text.lines);
   // Pairs are made as pictures need them. When another picture (or size) comes and half the
   // pairs are taken, they start over and the terminal is painted afresh, so that no cell
   // keeps a pair that now means other colours. A terminal with few pairs repaints only when
@@ -163,10 +222,14 @@ void TermScreen::Draw(TermSession& session) {
   pairedPicture_ = picture;
   werase(stdscr);
   DrawRows(layout, session);
-  DrawInventory(layout.inventory, session);
+  DrawInventory(layout.inventory, inventory);
   DrawPicture(layout.picture, session);
   // Last, so that the cursor stays on the command line.
-  DrawCommandLine(layout.command, session.Line());
+  if (session.ScrolledBack() > 0) {
+    DrawReadingBack(layout.command);
+  } else {
+    DrawCommandLine(layout.command, session.Line());
+  }
   wnoutrefresh(stdscr);
   doupdate();
 }
@@ -177,7 +240,7 @@ TermKey TermScreen::ReadKey() {
     wint_t key = 0;
     errno = 0;
     const int result = wget_wch(stdscr, &key);
-    if (result == KEY_CODE_YES) return FunctionKey(key);
+    if (result == KEY_CODE_YES) return key == KEY_MOUSE ? MouseKey() : FunctionKey(key);
     if (result == OK) return CharacterKey(key);
     if (errno != EINTR) return {TermKey::kInterrupt};
   }
@@ -212,20 +275,37 @@ int TermScreen::Pair(int foreground, int background) {
 
 void TermScreen::DrawRows(const TermLayout& layout, const TermSession& session) {
   const TermArea& area = layout.text;
-  // The two oldest rows fade: row 0 in grey where the terminal has one, dimmed otherwise.
-  const int faded = FadedColour(depth_);
+  // The two oldest rows of the game's screen fade: row 0 in grey where the terminal has one,
+  // dimmed otherwise. Read back, the session's earlier lines are all alike.
+  const int faded = session.ScrolledBack() == 0 ? FadedColour(depth_) : -1;
+  const bool fading = session.ScrolledBack() == 0;
   for (int line = 0; line < area.lines; ++line) {
     const int row = layout.firstRow + line;
     attr_t attributes = A_NORMAL;
     int pair = 0;
-    if (row == 0 && faded >= 0) {
+    if (fading && row == 0 && faded >= 0) {
       pair = Pair(faded, -1);
-    } else if (row <= 1) {
+    } else if (fading && row <= 1) {
       attributes = A_DIM;
     }
-    PutText(area.top + line, area.left, area.columns,
-            DecodeUtf8(session.Rows()[static_cast<std::size_t>(row)]), attributes, pair);
+    PutText(area.top + line, area.left, area.columns, DecodeUtf8(session.ShownRow(row)),
+            attributes, pair);
   }
+}
+
+void TermScreen::DrawReadingBack(const TermArea& area) {
+  curs_set(0);
+  if (!area.Empty()) PutText(area.top, area.left, area.columns, kReadingBack, A_REVERSE);
+}
+
+std::vector<std::u32string> TermScreen::InventoryRows(const TermSession& session, int columns) {
+  std::vector<std::u32string> rows;
+  for (const std::string& item : session.InventoryLines()) {
+    for (std::u32string& row : WrapToColumns(DecodeUtf8(item), columns, kInventoryIndent)) {
+      rows.push_back(std::move(row));
+    }
+  }
+  return rows;
 }
 
 void TermScreen::DrawCommandLine(const TermArea& area, CommandLine& line) {
@@ -246,7 +326,7 @@ void TermScreen::DrawCommandLine(const TermArea& area, CommandLine& line) {
   wmove(stdscr, area.top, area.left + kCommandColumn + view.cursorColumn);
 }
 
-void TermScreen::DrawInventory(const TermArea& area, const TermSession& session) {
+void TermScreen::DrawInventory(const TermArea& area, const std::vector<std::u32string>& items) {
   if (area.Empty()) return;
   const int bottom = area.top + area.lines - 1;
   const int right = area.left + area.columns - 1;
@@ -260,11 +340,9 @@ void TermScreen::DrawInventory(const TermArea& area, const TermSession& session)
   mvwvline_set(stdscr, area.top + 1, right, WACS_VLINE, area.lines - 2);
   PutText(area.top, area.left + 2, area.columns - 4,
           std::u32string(U" ") + std::u32string(kInventoryTitle) + U" ");
-  const auto& items = session.InventoryLines();
   const int shown = std::min(static_cast<int>(items.size()), area.lines - 2);
   for (int i = 0; i < shown; ++i) {
-    PutText(area.top + 1 + i, area.left + 2, area.columns - 3,
-            DecodeUtf8(items[static_cast<std::size_t>(i)]));
+    PutText(area.top + 1 + i, area.left + 2, area.columns - 3, items[static_cast<std::size_t>(i)]);
   }
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "app/term/layout.h"
 #include "app/term/picture.h"
@@ -42,9 +43,14 @@ class TermScreen {
   int Pair(int foreground, int background);
   void DrawRows(const TermLayout& layout, const TermSession& session);
   void DrawCommandLine(const TermArea& area, CommandLine& line);
-  void DrawInventory(const TermArea& area, const TermSession& session);
+  // In place of the command line while the player reads back: how to go on.
+  void DrawReadingBack(const TermArea& area);
+  // The carried objects' titles, each wrapped to the box's `columns`.
+  static std::vector<std::u32string> InventoryRows(const TermSession& session, int columns);
+  void DrawInventory(const TermArea& area, const std::vector<std::u32string>& items);
   void DrawPicture(const TermArea& area, const TermSession& session);
 
+  std::FILE* out_;
   screen* screen_ = nullptr;
   ColourDepth depth_ = ColourDepth::kNone;
   bool defaultColours_ = false;

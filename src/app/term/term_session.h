@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <deque>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -14,6 +16,12 @@
 // The game in a terminal, apart from the terminal itself: what the screen shows and what
 // each key does. The terminal (TermScreen) reads keys into TermKeys and draws this.
 namespace vortila {
+
+// The lines that have left the top of the game's screen and can still be read back; the
+// oldest go beyond this.
+inline constexpr std::size_t kScrollbackLines = 10000;
+// Lines that one turn of the mouse wheel scrolls.
+inline constexpr int kWheelLines = 3;
 
 // A key as the terminal reports it, before the game or the command line sees it.
 struct TermKey {
@@ -33,6 +41,11 @@ struct TermKey {
     kClearLine,   // Ctrl-U
     kInterrupt,   // Ctrl-C: closes the game
     kEndOfInput,  // Ctrl-D: closes the game on an empty line, deletes otherwise
+    kUndo,        // Ctrl-Z: takes back the last turn, at any moment
+    kPageUp,      // reading back through the session, a page or a turn of the mouse wheel
+    kPageDown,
+    kWheelUp,
+    kWheelDown,
     kOther,       // any other key (function keys, Escape, ...)
     kResize,      // not keys: the terminal changed size, or Ctrl-L asked for a repaint
     kRepaint,
@@ -60,6 +73,14 @@ class TermSession final : public Window {
   const std::string& Problem() const { return problem_; }
 
   const std::array<std::string, kScreenRows>& Rows() const { return rows_; }
+  // The text shown at game-screen row `row` (0..24): the row itself, or while the player
+  // reads back, the line that many lines earlier in the session.
+  std::string_view ShownRow(int row) const;
+  // How many lines the view is moved back from the newest; 0 at the bottom.
+  int ScrolledBack() const { return scrolledBack_; }
+  std::size_t ScrollbackSize() const { return scrollback_.size(); }
+  // How many rows the terminal shows, so that a page of reading back is a page of them.
+  void SetVisibleRows(int rows) { visibleRows_ = std::clamp(rows, 1, kScreenRows); }
   const std::vector<std::string>& InventoryLines() const { return inventory_; }
   // The picture file shown, relative to the data folder; empty before the first.
   const std::filesystem::path& Picture() const { return picture_; }
@@ -82,8 +103,13 @@ class TermSession final : public Window {
 
  private:
   void Edit(const TermKey& key);
+  // Moves the view `lines` further back (forward when negative), within the session.
+  void ScrollBack(int lines);
 
   std::array<std::string, kScreenRows> rows_;
+  std::deque<std::string> scrollback_;
+  int scrolledBack_ = 0;
+  int visibleRows_ = kScreenRows;
   CommandLine line_;
   std::vector<std::string> inventory_;
   std::filesystem::path picture_;
