@@ -1,6 +1,9 @@
+#include <malloc.h>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -9,10 +12,12 @@
 #include <vector>
 
 #include "app/qt/output_window.h"
+#include "app/qt/story_pane.h"
 
 // Timings of the desktop window, on whatever display Qt is given: from the launch of the
 // process to the first frame drawn, and from Enter to the frame that shows the answer, for
-// an ordinary command and for a command whose answer fills a page.
+// an ordinary command and for a command whose answer fills a page. Then the memory that the
+// story's scrollback takes when it is full.
 //
 //   vortila_window_bench FOLDER [LAUNCHED]
 //
@@ -93,6 +98,34 @@ void Report(const char* what, const std::vector<long long>& times) {
               times.size());
 }
 
+long long HeapInUse() { return static_cast<long long>(mallinfo2().uordblks); }
+
+// The heap the story pane takes for a full scrollback of the game's own kind of line, right
+// after the lines came in and once the player has scrolled back through all of them, which
+// lays every line out.
+void MeasureScrollback(FrameTimingApplication& app, vortila::OutputWindow& window) {
+  const std::string line = "Intorno a te c'è soltanto un buio fitto, che sembra inghiottire";
+  auto* story = window.findChild<vortila::StoryPane*>("Textlines");
+  app.processEvents();
+  const long long before = HeapInUse();
+  for (int count = 0; count < vortila::kScrollbackLines + vortila::kScreenRows; ++count) {
+    window.ScrollTextlines();
+    window.SetTextline(vortila::kBottomRow, line);
+  }
+  app.processEvents();
+  const long long filled = HeapInUse();
+  QScrollBar* scrolling = story->verticalScrollBar();
+  for (int value = scrolling->maximum(); value >= 0; value -= scrolling->pageStep()) {
+    scrolling->setValue(value);
+    story->viewport()->repaint();
+  }
+  const long long scrolled = HeapInUse();
+  std::printf("%-42s %7.2f MB (%d lines of %zu bytes)\n", "scrollback full, as it came in",
+              (filled - before) / 1e6, vortila::kScrollbackLines, line.size());
+  std::printf("%-42s %7.2f MB\n", "scrollback full, every line scrolled past",
+              (scrolled - before) / 1e6);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -103,7 +136,7 @@ int main(int argc, char** argv) {
   }
   const long long launched = argc > 2 ? std::atoll(argv[2]) : started;
   FrameTimingApplication app(argc, argv);
-  vortila::OutputWindow window(std::filesystem::path(argv[1]));
+  vortila::OutputWindow window{std::filesystem::path(argv[1])};
   window.Start();
   if (!app.WaitForFrame(0)) return 1;
   std::printf("%-42s %7.3f ms (%s)\n", "launch to the first frame",
@@ -115,6 +148,7 @@ int main(int argc, char** argv) {
   std::string long_command;
   for (int word = 0; word < 200; ++word) long_command += "avanti ";
   Report("Enter to the answer, a full page", TimeCommand(app, window, box, long_command, 100));
+  MeasureScrollback(app, window);
   window.close();
   return 0;
 }

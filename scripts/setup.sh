@@ -21,8 +21,9 @@ vortila_require_packages() {
 
 vortila_build_packages=(cmake ninja-build g++ libgtest-dev libgmock-dev)
 # The desktop window: Qt 6 Widgets and Test (their platform plugins, the offscreen one the
-# tests use included), OpenGL headers that Qt's CMake files ask for, a monospaced font.
-vortila_qt_packages=(qt6-base-dev libgl-dev fonts-dejavu-core)
+# tests use included), OpenGL headers that Qt's CMake files ask for, a monospaced font, and
+# Qt's own texts in Italian (the file dialogs).
+vortila_qt_packages=(qt6-base-dev libgl-dev fonts-dejavu-core qt6-translations-l10n)
 # Pictures of the window in play: a virtual display, keys sent to it, a screen grabber.
 vortila_screenshot_packages=(xvfb xauth xdotool imagemagick)
 # The terminal front end: ncurses for the screen, chafa (whose headers need glib's) and

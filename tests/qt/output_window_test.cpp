@@ -1,16 +1,22 @@
 #include "app/qt/output_window.h"
 
 #include <QAccessible>
+#include <QAction>
+#include <QClipboard>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
 #include <filesystem>
 
 #include "app/qt/picture_pane.h"
+#include "app/qt/story_pane.h"
 #include "app/startup.h"
 #include "test_support.h"
 
@@ -27,29 +33,51 @@ struct Session {
   QLineEdit* Box() { return window.findChild<QLineEdit*>("TextInput"); }
   PicturePane* Picture() { return window.findChild<PicturePane*>("immagine"); }
   QLabel* Inventory() { return window.findChild<QLabel*>("Inventarietto"); }
-  QList<QLabel*> Rows() { return window.findChildren<QLabel*>("Textlines"); }
-  QString Row(int row) { return Rows().at(row)->text(); }
-  // The row whose label shows `text`, or -1.
+  StoryPane* Story() { return window.findChild<StoryPane*>("Textlines"); }
+  QString Row(int row) { return Story()->Row(row); }
+  // The row that shows `text`, or -1.
   int RowShowing(const QString& text) {
-    for (int row = 0; row < Rows().size(); ++row) {
+    for (int row = 0; row < kScreenRows; ++row) {
       if (Row(row) == text) return row;
     }
     return -1;
   }
   QString Screen() {
-    QStringList texts;
-    for (const QLabel* row : Rows()) texts << row->text();
-    return texts.join('\n');
+    QStringList rows;
+    for (int row = 0; row < kScreenRows; ++row) rows << Row(row);
+    return rows.join('\n');
   }
+  // The lines the story pane shows, top to bottom.
+  QStringList Shown() {
+    StoryPane* story = Story();
+    QStringList lines;
+    for (QTextBlock block = story->cursorForPosition(QPoint(0, 0)).block(); block.isValid();
+         block = block.next()) {
+      const QRect line = story->cursorRect(QTextCursor(block));
+      if (line.bottom() > story->viewport()->height()) break;
+      lines << block.text();
+    }
+    return lines;
+  }
+  // The inventory frame's text as the player reads it.
+  QString Carried() {
+    QTextDocument shown;
+    shown.setHtml(Inventory()->text());
+    return shown.toPlainText();
+  }
+  QAction* Menu(const char* name) { return window.findChild<QAction*>(name); }
 
   void Type(const QString& text) {
     QTest::keyClicks(Box(), text);
     PressEnter();
   }
   void PressEnter() { QTest::keyClick(Box(), Qt::Key_Return); }
+  void TurnPages() {
+    while (Box()->text() == kHeldPage) PressEnter();
+  }
   void StartAndPlay() {
     window.Start();
-    while (Box()->text() == kHeldPage) PressEnter();
+    TurnPages();
   }
   void Settings(std::string_view contents) { folder.Write("iniziale.ini", contents); }
 
@@ -61,9 +89,52 @@ QString AccessibleText(QObject* object, QAccessible::Text kind) {
   return QAccessible::queryAccessibleInterface(object)->text(kind);
 }
 
-double Distance(const QColor& a, const QColor& b) {
-  return std::abs(a.redF() - b.redF()) + std::abs(a.greenF() - b.greenF()) +
-         std::abs(a.blueF() - b.blueF());
+double Luminance(const QColor& colour) {
+  const auto linear = [](double c) {
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+         0.0722 * linear(colour.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+  const double lighter = std::max(Luminance(a), Luminance(b));
+  const double darker = std::min(Luminance(a), Luminance(b));
+  return (lighter + 0.05) / (darker + 0.05);
+}
+
+// The contrast against the background of the most strongly drawn pixel of a screen row,
+// which in a glyph's stem is the text's own colour.
+double DrawnContrast(Session& session, int row) {
+  StoryPane* story = session.Story();
+  session.window.SetTextline(row, "MMMM HHHH");
+  const QImage drawn = story->viewport()->grab().toImage();
+  const QRect line = story->cursorRect(QTextCursor(story->document()->findBlockByNumber(
+      story->document()->blockCount() - kScreenRows + row)));
+  const QColor background = drawn.pixelColor(drawn.width() - 2, line.center().y());
+  double strongest = 1;
+  for (int y = line.top(); y <= line.bottom(); ++y) {
+    for (int x = 0; x < drawn.width(); ++x) {
+      strongest = std::max(strongest, Contrast(drawn.pixelColor(x, y), background));
+    }
+  }
+  return strongest;
+}
+
+// The left edge of the ink in each line of text drawn in `image`, top to bottom.
+QList<int> InkLineStarts(const QImage& image, const QColor& background) {
+  QList<int> starts;
+  bool inLine = false;
+  for (int y = 0; y < image.height(); ++y) {
+    int left = -1;
+    for (int x = 0; x < image.width() && left < 0; ++x) {
+      if (Contrast(image.pixelColor(x, y), background) > 2) left = x;
+    }
+    if (left >= 0 && !inLine) starts << left;
+    if (left >= 0) starts.back() = std::min(starts.back(), left);
+    inLine = left >= 0;
+  }
+  return starts;
 }
 
 }  // namespace
@@ -75,17 +146,17 @@ class OutputWindowTest : public QObject {
   void TheFirstPageShowsTheTitleAndHoldsTheRest() {
     Session session;
     session.window.Start();
-    QCOMPARE(session.Rows().size(), kScreenRows);
     QVERIFY(session.Screen().contains("LA VORTILA"));
     QCOMPARE(session.Box()->text(), kHeldPage);
+    QVERIFY(!session.window.windowIcon().isNull());
     // Whatever the player clicks, the keys go to the command box.
     QVERIFY(QTest::qWaitForWindowActive(&session.window));
-    QTest::mouseClick(session.Rows().at(3), Qt::LeftButton);
+    QTest::mouseClick(session.Story()->viewport(), Qt::LeftButton);
     QTest::mouseClick(session.Picture(), Qt::LeftButton);
     QCOMPARE(QApplication::focusWidget(), session.Box());
     QCOMPARE(session.Picture()->FileName(), "001.pkd");
     // The 64-character wrap lays out as columns only in a monospaced font.
-    const QFontMetricsF metrics(session.Rows().at(24)->font());
+    const QFontMetricsF metrics(session.Story()->font());
     QCOMPARE(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("MMMM"));
   }
 
@@ -165,64 +236,197 @@ class OutputWindowTest : public QObject {
   void TheInventoryListsWhatIsCarriedOnceTheIntroductionEnds() {
     Session session;
     session.window.Start();
-    QCOMPARE(session.Inventory()->text(), "");
-    while (session.Box()->text() == kHeldPage) session.PressEnter();
-    QCOMPARE(session.Inventory()->text(),
+    QCOMPARE(session.Carried(), "");
+    session.TurnPages();
+    QCOMPARE(session.Carried(),
              "> la tuta spaziale*\n> il casco*\n> la torcia\n> la cassetta degli attrezzi\n> il gancio");
   }
 
-  void TheOldestRowsFadeTowardsTheBackground() {
+  // A title too long for the frame goes on in the next line, indented past the mark that
+  // starts each carried thing, so that it does not read as another one.
+  void AWrappedTitleIsIndentedOnItsSecondLine() {
     Session session;
+    session.Settings("640\r\n420\r\n");
+    session.StartAndPlay();
+    session.window.SetInventarietto(
+        "> la cassetta degli attrezzi del primo astronauta della missione\r> il casco*\r");
+    QLabel* label = session.Inventory();
+    const QImage drawn = label->grab().toImage();
+    const QList<int> starts = InkLineStarts(drawn, label->palette().color(QPalette::Window));
+    QVERIFY2(starts.size() >= 3, "the long title should wrap");
+    const int mark = qRound(QFontMetricsF(label->font()).horizontalAdvance("> "));
+    QVERIFY(starts[1] >= starts[0] + mark / 2);
+    QVERIFY(std::abs(starts.back() - starts[0]) < mark / 2);
+  }
+
+  void TheOldestRowsFadeYetStayReadableInBothLooks() {
+    Session session;
+    session.Settings("1000\r\n720\r\n");
     session.window.Start();
-    const QList<QLabel*> rows = session.Rows();
-    // How far the darkest drawn pixel of a row stands from the background.
-    const auto ink = [&](int row) {
-      session.window.SetTextline(row, "MMMM");
-      const QImage drawn = rows.at(row)->grab().toImage();
-      const QColor background = rows.at(row)->palette().color(QPalette::Base);
-      double farthest = 0;
-      for (int y = 0; y < drawn.height(); ++y) {
-        for (int x = 0; x < drawn.width(); ++x) {
-          farthest = std::max(farthest, Distance(drawn.pixelColor(x, y), background));
-        }
-      }
-      return farthest;
-    };
-    QVERIFY(ink(0) > 0);
-    QVERIFY(ink(0) < ink(1));
-    QVERIFY(ink(1) < ink(2));
-    QCOMPARE(ink(24), ink(2));
+    for (const char* look : {"&Chiaro", "Sc&uro"}) {
+      session.Menu(look)->trigger();
+      const double oldest = DrawnContrast(session, 0);
+      const double older = DrawnContrast(session, 1);
+      const double text = DrawnContrast(session, 2);
+      QVERIFY2(oldest >= 4.5, look);
+      QVERIFY2(oldest < older && older < text, look);
+      QCOMPARE(DrawnContrast(session, 24), text);
+    }
   }
 
   void MarkupTypedByThePlayerIsShownAsTyped() {
     Session session;
     session.StartAndPlay();
     session.Type("<h1>ciao</h1><br>x");
-    const int echo = session.RowShowing(" > <H1>CIAO</H1><BR>X");
-    QVERIFY(echo > 0);
-    QCOMPARE(session.Rows().at(echo)->sizeHint().height(),
-             session.Rows().at(echo - 1)->sizeHint().height());
+    QVERIFY(session.RowShowing(" > <H1>CIAO</H1><BR>X") > 0);
+    QCOMPARE(session.Shown().size(), kScreenRows);
   }
 
-  void ScreenReadersReadTheRowsTheInventoryAndThePicture() {
+  void ScreenReadersReadTheStoryTheInventoryAndThePicture() {
     Session session;
     session.StartAndPlay();
     session.Type("esamina il gancio");
-    QLabel* bottom = session.Rows().at(24);
-    QVERIFY(AccessibleText(bottom, QAccessible::Name).endsWith("raggiunto la vortila."));
-    QCOMPARE(AccessibleText(bottom, QAccessible::Description), "Riga 25 di 25");
+    QVERIFY(AccessibleText(session.Story(), QAccessible::Value).contains("raggiunto la vortila."));
     QVERIFY(AccessibleText(session.Inventory(), QAccessible::Name).contains("il casco"));
     QCOMPARE(AccessibleText(session.Picture(), QAccessible::Name), "Immagine 007.pkd");
+  }
+
+  // At the bottom the pane is the game's screen: its 25 rows and nothing above them, at any
+  // size of the window.
+  void TheBottomOfTheStoryIsTheScreen() {
+    Session session;
+    session.StartAndPlay();
+    for (const QSize size : {QSize(640, 420), QSize(1000, 720), QSize(800, 1100)}) {
+      session.window.resize(size);
+      QCoreApplication::processEvents();
+      QStringList rows;
+      for (int row = 0; row < kScreenRows; ++row) rows << session.Row(row);
+      QCOMPARE(session.Shown(), rows);
+    }
+  }
+
+  void ScrollingBackShowsWhatLeftTheScreenUntilTheNextKey() {
+    Session session;
+    session.StartAndPlay();
+    QVERIFY(!session.Screen().contains("LA VORTILA"));
+    QLineEdit* box = session.Box();
+    QTest::keyClicks(box, "guar");
+    for (int page = 0; page < 20 && !session.Shown().contains("LA VORTILA"); ++page) {
+      QTest::keyClick(box, Qt::Key_PageUp);
+    }
+    QVERIFY(session.Shown().contains("LA VORTILA"));
+    // The keys that scroll do not reach the command box.
+    QCOMPARE(box->text(), "guar");
+    QTest::keyClick(box, Qt::Key_PageDown);
+    QVERIFY(!session.Story()->AtBottom());
+    QTest::keyClicks(box, "da");
+    QVERIFY(session.Story()->AtBottom());
+    QCOMPARE(box->text(), "guarda");
+    // New output brings the view back too.
+    QTest::keyClick(box, Qt::Key_PageUp);
+    session.PressEnter();
+    QVERIFY(session.Story()->AtBottom());
+    QCOMPARE(session.Shown().last(), session.Row(24));
+  }
+
+  void TheStorysSelectionIsCopiedUnlessTheBoxHasOne() {
+    Session session;
+    session.StartAndPlay();
+    session.Story()->selectAll();
+    QApplication::clipboard()->clear();
+    QTest::keyClick(session.Box(), Qt::Key_C, Qt::ControlModifier);
+    const QString copied = QApplication::clipboard()->text();
+    QVERIFY(copied.contains("LA VORTILA"));
+    QVERIFY(copied.contains(session.Row(24)));
+    QTest::keyClicks(session.Box(), "torcia");
+    session.Box()->selectAll();
+    QTest::keyClick(session.Box(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), "torcia");
+  }
+
+  // The pane keeps the last 10,000 lines of the past and lets older ones go.
+  void TheStoryKeepsTheLastTenThousandLines() {
+    Session session;
+    session.window.Start();
+    constexpr int kLines = kScrollbackLines + 2 * kScreenRows;
+    for (int line = 1; line <= kLines; ++line) {
+      session.window.ScrollTextlines();
+      session.window.SetTextline(24, "riga " + std::to_string(line));
+    }
+    QTextDocument* story = session.Story()->document();
+    QCOMPARE(story->blockCount(), kScrollbackLines + kScreenRows);
+    QCOMPARE(story->firstBlock().text(), QString("riga %1").arg(kLines - story->blockCount() + 1));
+    QCOMPARE(session.Row(24), QString("riga %1").arg(kLines));
+  }
+
+  void ZoomScalesTheTextAndCtrl0ReturnsToTheFittedSize() {
+    Session session;
+    session.StartAndPlay();
+    QVERIFY(QTest::qWaitForWindowActive(&session.window));
+    const auto size = [&] { return QFontInfo(session.Story()->font()).pixelSize(); };
+    const int fitted = size();
+    QTest::keyClick(session.Box(), Qt::Key_Plus, Qt::ControlModifier);
+    QTest::keyClick(session.Box(), Qt::Key_Plus, Qt::ControlModifier);
+    const int larger = size();
+    QVERIFY(larger > fitted);
+    // Zoomed in, the newest line is still the one shown at the bottom.
+    session.Type("guarda");
+    QCOMPARE(session.Shown().last(), session.Row(24));
+    QVERIFY(session.Shown().size() < kScreenRows);
+    // The zoom holds as the window grows.
+    session.window.resize(session.window.size() + QSize(100, 60));
+    QCoreApplication::processEvents();
+    QVERIFY(size() > larger);
+    session.window.resize(session.window.size() - QSize(100, 60));
+    QCoreApplication::processEvents();
+    QTest::keyClick(session.Box(), Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(size(), fitted);
+    QTest::keyClick(session.Box(), Qt::Key_Minus, Qt::ControlModifier);
+    QVERIFY(size() < fitted);
+    QCOMPARE(session.Box()->text(), "");
+  }
+
+  void FullScreenKeepsTheSizeToReturnTo() {
+    Session session;
+    session.Settings("720\r\n480\r\n");
+    session.StartAndPlay();
+    QAction* fullScreen = session.Menu("SchermoIntero");
+    fullScreen->trigger();
+    QVERIFY(session.window.isFullScreen());
+    QVERIFY(session.window.close());
+    QCOMPARE(session.folder.Read("iniziale.ini"), "720\r\n480\r\n");
+  }
+
+  void RicominciaFromTheMenuIsTheTypedRestartInEveryState() {
+    Session session;
+    session.StartAndPlay();
+    session.Type("prendi la torcia");
+    session.Menu("Ricomincia")->trigger();
+    QVERIFY(session.Screen().contains(" > RICOMINCIARE"));
+    QVERIFY(session.Screen().contains("LA VORTILA"));
+    // In the middle of the new introduction, a held page is turned first.
+    QCOMPARE(session.Box()->text(), kHeldPage);
+    session.Menu("Ricomincia")->trigger();
+    QCOMPARE(session.Box()->text(), kHeldPage);
+    QCOMPARE(session.Picture()->FileName(), "001.pkd");
+    session.TurnPages();
+    // After an ending, the answer that starts a new game.
+    session.Type("togliti il casco");
+    QVERIFY(session.Screen().contains("Vuoi RICOMINCIARE o FINIRE?"));
+    session.Menu("Ricomincia")->trigger();
+    QVERIFY(session.Screen().contains("LA VORTILA"));
+    session.TurnPages();
+    QCOMPARE(session.window.game().world.GameOverState, 0);
   }
 
   void TheTextGrowsWithTheWindow() {
     Session session;
     session.Settings("640\r\n420\r\n");
     session.window.Start();
-    const int small = QFontInfo(session.Rows().at(24)->font()).pixelSize();
+    const int small = QFontInfo(session.Story()->font()).pixelSize();
     session.window.resize(800, 600);
     QCoreApplication::processEvents();
-    QVERIFY(QFontInfo(session.Rows().at(24)->font()).pixelSize() > small);
+    QVERIFY(QFontInfo(session.Story()->font()).pixelSize() > small);
   }
 
   void TheStoredSizeIsRestoredWithinWhatTheScreenCanShow() {

@@ -1,6 +1,9 @@
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -46,6 +49,13 @@ int main(int argc, char** argv) {
   const vortila::LaunchOptions options = vortila::ReadLaunchOptions(Arguments(argc, argv));
   if (const auto status = vortila::AnswerLaunchOptions(options, about, std::cout, std::cerr)) {
     return *status;
+  }
+  // The game speaks Italian whatever the desktop's language, and so do Qt's own texts in
+  // its window: the file dialogs, the confirmations, the command box's menu.
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(QLocale::Italian, QLocale::Italy), "qtbase", "_",
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtTexts);
   }
   // The game ends itself, through the close path or the quit command, once it has saved
   // what it keeps.

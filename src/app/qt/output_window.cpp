@@ -1,24 +1,33 @@
 #include "app/qt/output_window.h"
 
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontMetricsF>
-#include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 #include <exception>
 
 #include "app/keys.h"
 #include "app/qt/picture_pane.h"
+#include "app/qt/story_pane.h"
 #include "app/startup.h"
 
 namespace vortila {
@@ -44,6 +53,11 @@ constexpr int kScreenStretch = 3;
 constexpr int kSideStretch = 1;
 constexpr int kSmallestFont = 8;
 
+// Zooming goes by tenths of the size that fits the window, from half of it to two and a
+// half times.
+constexpr int kSmallestZoom = -5;
+constexpr int kLargestZoom = 15;
+
 int KeyDownCode(int qtKey) {
   switch (qtKey) {
     case Qt::Key_Return:
@@ -58,6 +72,11 @@ int KeyDownCode(int qtKey) {
     default:
       return kOtherKey;
   }
+}
+
+bool IsModifierKey(int qtKey) {
+  return qtKey == Qt::Key_Shift || qtKey == Qt::Key_Control || qtKey == Qt::Key_Alt ||
+         qtKey == Qt::Key_Meta || qtKey == Qt::Key_AltGr;
 }
 
 QString FromUtf8(std::string_view text) {
@@ -81,54 +100,78 @@ QSize LargestScreen() {
   return largest;
 }
 
-QColor Blend(const QColor& from, const QColor& to, double share) {
-  return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * share,
-                          from.greenF() + (to.greenF() - from.greenF()) * share,
-                          from.blueF() + (to.blueF() - from.blueF()) * share);
-}
-
 QLabel* PlainLabel(const QString& objectName, QWidget* parent) {
   auto* label = new QLabel(parent);
   label->setObjectName(objectName);
   // What the game and the player write is shown as written, never read as markup.
   label->setTextFormat(Qt::PlainText);
   label->setFocusPolicy(Qt::NoFocus);
-  // The text never resizes the window: a line longer than the screen is cut at its edge.
+  // The text never resizes the window: a line longer than its place is cut at its edge.
   label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
   return label;
+}
+
+QAction* AddAction(QMenu& menu, const QString& objectName, const QString& text,
+                   const QList<QKeySequence>& shortcuts = {}) {
+  QAction* action = menu.addAction(text);
+  action->setObjectName(objectName);
+  action->setShortcuts(shortcuts);
+  return action;
+}
+
+// Each carried thing is a paragraph of its own whose wrapped lines start past its "> "
+// mark, so that the rest of a long title does not read as another thing.
+QString InventoryHtml(const QStringList& lines, int indent) {
+  QString html;
+  for (const QString& line : lines) {
+    html += QStringLiteral(
+                "<p style=\"margin:0; margin-left:%1px; text-indent:-%1px; "
+                "white-space:pre-wrap\">%2</p>")
+                .arg(indent)
+                .arg(line.toHtmlEscaped());
+  }
+  return html;
+}
+
+std::optional<std::filesystem::path> AskForFile(QWidget* parent, FileDialogPurpose purpose,
+                                                const std::filesystem::path& folder) {
+  const bool saving = purpose == FileDialogPurpose::Save;
+  QFileDialog dialog(parent, saving ? "Salva la partita" : "Carica una partita",
+                     QFile::decodeName(std::filesystem::absolute(folder).c_str()),
+                     "Partite salvate (*.sav);;Tutti i file (*)");
+  if (saving) {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("sav");
+  } else {
+    dialog.setFileMode(QFileDialog::ExistingFile);
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return std::filesystem::path(QFile::encodeName(dialog.selectedFiles().first()).toStdString());
 }
 
 }  // namespace
 
 OutputWindow::OutputWindow(GameFolders folders)
-    : screen_(new QFrame(this)),
+    : textlines_(new StoryPane(this)),
       prompt_(PlainLabel("Prompt", this)),
       textInput_(new QLineEdit(this)),
       immagine_(new PicturePane(this)),
       inventario_(new QGroupBox("Inventario", this)),
       inventarietto_(PlainLabel("Inventarietto", inventario_)),
+      menus_(new QMenuBar(this)),
+      chooseFile_([this](FileDialogPurpose purpose, const std::filesystem::path& where) {
+        return AskForFile(this, purpose, where);
+      }),
       game_(*this, std::move(folders)) {
   setObjectName("Output");
   setWindowTitle("La Vortila");
+  setWindowIcon(QIcon(":/vortila/icona.png"));
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   font.setStyleHint(QFont::Monospace);
   font.setFixedPitch(true);
   setFont(font);
 
-  screen_->setObjectName("Schermo");
-  screen_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-  screen_->setBackgroundRole(QPalette::Base);
-  screen_->setAutoFillBackground(true);
-  screen_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-  auto* rows = new QVBoxLayout(screen_);
-  rows->setSpacing(0);
-  for (int row = 0; row < kScreenRows; ++row) {
-    textlines_[row] = PlainLabel("Textlines", screen_);
-    textlines_[row]->setAccessibleDescription(
-        QStringLiteral("Riga %1 di %2").arg(row + 1).arg(kScreenRows));
-    rows->addWidget(textlines_[row]);
-  }
-  FadeOldestRows();
+  textlines_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
 
   prompt_->setText(" >");
   prompt_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
@@ -145,36 +188,87 @@ OutputWindow::OutputWindow(GameFolders folders)
   inventario_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
   inventarietto_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   // The frame is narrow: a long title goes on in the next line rather than being cut off.
+  inventarietto_->setTextFormat(Qt::RichText);
   inventarietto_->setWordWrap(true);
   inventarietto_->setAccessibleDescription("Oggetti in tuo possesso");
   (new QVBoxLayout(inventario_))->addWidget(inventarietto_);
 
   auto* left = new QVBoxLayout;
-  left->addWidget(screen_, 1);
+  left->addWidget(textlines_, 1);
   left->addLayout(command);
   auto* right = new QVBoxLayout;
   right->addWidget(immagine_, 3);
   right->addWidget(inventario_, 2);
   auto* columns = new QHBoxLayout(this);
+  columns->setMenuBar(menus_);
   columns->addLayout(left, kScreenStretch);
   columns->addLayout(right, kSideStretch);
+  BuildMenus();
 
   // Whatever is clicked, the keys go to the command box.
   setFocusProxy(textInput_);
   setMinimumSize(kSmallestWindow.boundedTo(LargestScreen()));
+  ApplyLook();
   ApplySettings(kDefaultWindowSettings);
+}
+
+void OutputWindow::BuildMenus() {
+  // The menus keep the desktop's own font, whatever size the story's text takes.
+  menus_->setFont(QApplication::font());
+  BuildGameMenu(*menus_->addMenu("&Partita"));
+  BuildViewMenu(*menus_->addMenu("&Vista"));
+  for (QMenu* menu : menus_->findChildren<QMenu*>()) {
+    // Menus are windows of their own: they take the window's look only when told to.
+    menu->setAttribute(Qt::WA_WindowPropagation);
+  }
+}
+
+void OutputWindow::BuildGameMenu(QMenu& menu) {
+  connect(AddAction(menu, "Ricomincia", "&Ricomincia"), &QAction::triggered, this,
+          [this] { RestartFromMenu(); });
+  menu.addSeparator();
+  connect(AddAction(menu, "Esci", "&Esci", {QKeySequence("Ctrl+Q")}),
+          &QAction::triggered, this, [this] { close(); });
+}
+
+void OutputWindow::BuildViewMenu(QMenu& menu) {
+  connect(AddAction(menu, "Ingrandisci", "&Ingrandisci il testo",
+                    {QKeySequence::ZoomIn, QKeySequence("Ctrl+=")}),
+          &QAction::triggered, this, [this] { Zoom(+1); });
+  connect(AddAction(menu, "Riduci", "&Riduci il testo", {QKeySequence::ZoomOut}),
+          &QAction::triggered, this, [this] { Zoom(-1); });
+  connect(AddAction(menu, "DimensioneNormale", "Dimensione &normale", {QKeySequence("Ctrl+0")}),
+          &QAction::triggered, this, [this] { Zoom(-zoom_); });
+  menu.addSeparator();
+  fullScreen_ = AddAction(menu, "SchermoIntero", "&Schermo intero",
+                          {QKeySequence(Qt::Key_F11)});
+  fullScreen_->setCheckable(true);
+  connect(fullScreen_, &QAction::toggled, this, [this](bool full) { ToggleFullScreen(full); });
+  menu.addSeparator();
+
+  QMenu* looks = menu.addMenu("&Aspetto");
+  auto* choices = new QActionGroup(looks);
+  const std::pair<LookChoice, QString> kLooks[] = {{LookChoice::System, "Come il &sistema"},
+                                                   {LookChoice::Light, "&Chiaro"},
+                                                   {LookChoice::Dark, "Sc&uro"}};
+  for (const auto& [choice, text] : kLooks) {
+    QAction* action = AddAction(*looks, text, text);
+    action->setCheckable(true);
+    action->setChecked(choice == look_);
+    choices->addAction(action);
+    connect(action, &QAction::triggered, this, [this, choice] {
+      look_ = choice;
+      ApplyLook();
+    });
+  }
 }
 
 void OutputWindow::Start() { StartGame(game_); }
 
-void OutputWindow::ScrollTextlines() {
-  for (int row = 0; row + 1 < kScreenRows; ++row) {
-    textlines_[row]->setText(textlines_[row + 1]->text());
-  }
-}
+void OutputWindow::ScrollTextlines() { textlines_->ScrollRows(); }
 
 void OutputWindow::SetTextline(int row, std::string_view text) {
-  textlines_.at(row)->setText(FromUtf8(text));
+  textlines_->SetRow(row, FromUtf8(text));
 }
 
 std::string OutputWindow::TextInput() const { return textInput_->text().toStdString(); }
@@ -184,8 +278,8 @@ void OutputWindow::SetTextInput(std::string_view text) { textInput_->setText(Fro
 void OutputWindow::SetInventarietto(std::string_view text) {
   QString lines = FromUtf8(text);
   if (lines.endsWith('\r')) lines.chop(1);
-  lines.replace('\r', '\n');
-  inventarietto_->setText(lines);
+  inventory_ = lines.isEmpty() ? QStringList() : lines.split('\r');
+  ShowInventory();
 }
 
 void OutputWindow::ShowImmagine(std::string_view fileName, std::string_view description) {
@@ -223,16 +317,42 @@ void OutputWindow::EndProgram(std::string_view problem) {
 }
 
 bool OutputWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == textInput_ && event->type() == QEvent::ShortcutOverride &&
+      IsMenuShortcut(static_cast<const QKeyEvent&>(*event))) {
+    // The command box would keep Ctrl+Z for its own editing: the menu's entries come first.
+    event->ignore();
+    return true;
+  }
   if (watched == textInput_ && event->type() == QEvent::KeyPress) {
     return HandleKey(static_cast<const QKeyEvent&>(*event));
   }
   return QWidget::eventFilter(watched, event);
 }
 
-// Each key goes first to the key-down handler, then its character to the key-press
-// handler, as the game expects. Up and Down belong to the history and Enter to the game;
-// every other key then edits the command box as usual.
+bool OutputWindow::IsMenuShortcut(const QKeyEvent& key) const {
+  const QKeySequence pressed(key.keyCombination());
+  for (const QAction* action : menus_->findChildren<QAction*>()) {
+    if (action->shortcuts().contains(pressed)) return true;
+  }
+  return false;
+}
+
+// Page Up and Page Down scroll the story, and a copy takes the story's selection when the
+// command box has none; those keys stay the window's. Each other key goes first to the
+// key-down handler, then its character to the key-press handler, as the game expects. Up
+// and Down belong to the history and Enter to the game; every other key then edits the
+// command box as usual.
 bool OutputWindow::HandleKey(const QKeyEvent& key) {
+  if (key.key() == Qt::Key_PageUp || key.key() == Qt::Key_PageDown) {
+    textlines_->ScrollPages(key.key() == Qt::Key_PageUp ? -1 : 1);
+    return true;
+  }
+  if (key.matches(QKeySequence::Copy) && !textInput_->hasSelectedText() &&
+      textlines_->textCursor().hasSelection()) {
+    textlines_->copy();
+    return true;
+  }
+  if (!IsModifierKey(key.key())) textlines_->ScrollToBottom();
   const int code = KeyDownCode(key.key());
   RunInGame([&] {
     KeyDown(game_, code);
@@ -249,6 +369,7 @@ bool OutputWindow::HandleKey(const QKeyEvent& key) {
 // and one that has gone missing since the start ends the game with its reason, as a
 // failed start would.
 void OutputWindow::RunInGame(const std::function<void()>& work) {
+  if (game_.ended) return;
   try {
     work();
   } catch (const std::exception& error) {
@@ -256,8 +377,58 @@ void OutputWindow::RunInGame(const std::function<void()>& work) {
   }
 }
 
+// The same as the player typing "ricominciare", which the game takes both in play and as
+// the answer after an ending. A page the game is holding is turned first, as the player
+// would have to, so that nothing of it is lost from the story.
+void OutputWindow::RestartFromMenu() {
+  RunInGame([&] {
+    while (!game_.ended && textInput_->text() == FromUtf8(kPagePrompt)) {
+      KeyPress(game_, kEnterKey);
+    }
+    if (game_.ended) return;
+    textInput_->setText("ricominciare");
+    KeyPress(game_, kEnterKey);
+  });
+}
+
+void OutputWindow::Zoom(int steps) {
+  zoom_ = std::clamp(zoom_ + steps, kSmallestZoom, kLargestZoom);
+  FitFont();
+}
+
+void OutputWindow::ToggleFullScreen(bool full) {
+  if (full == isFullScreen()) return;
+  if (full) {
+    showFullScreen();
+  } else {
+    showNormal();
+  }
+}
+
+void OutputWindow::ApplyLook() { setPalette(LookFor(look_)); }
+
+void OutputWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  switch (event->type()) {
+    case QEvent::ApplicationPaletteChange:
+    case QEvent::ThemeChange:
+      // The desktop's colours changed: a window that follows them follows.
+      if (look_ == LookChoice::System) ApplyLook();
+      break;
+    case QEvent::FontChange:
+      ShowInventory();
+      break;
+    case QEvent::WindowStateChange:
+      // Leaving full screen through the desktop rather than the menu unticks the entry.
+      if (fullScreen_) fullScreen_->setChecked(isFullScreen());
+      break;
+    default:
+      break;
+  }
+}
+
 void OutputWindow::closeEvent(QCloseEvent* event) {
-  if (!game_.ended) RunInGame([&] { CloseGame(game_); });
+  RunInGame([&] { CloseGame(game_); });
   event->accept();
 }
 
@@ -266,8 +437,19 @@ void OutputWindow::resizeEvent(QResizeEvent* event) {
   FitFont();
 }
 
+// Ctrl and the wheel zoom, as in a browser; the wheel alone scrolls the story.
+void OutputWindow::wheelEvent(QWheelEvent* event) {
+  if (!(event->modifiers() & Qt::ControlModifier) || event->angleDelta().y() == 0) {
+    QWidget::wheelEvent(event);
+    return;
+  }
+  Zoom(event->angleDelta().y() > 0 ? 1 : -1);
+  event->accept();
+}
+
 // The text grows with the window. The size follows from the window's own size rather than
-// from the rows' boxes, which themselves follow the font, so a resize settles at once.
+// from the story pane's, which itself follows the font, so a resize settles at once. The
+// player's zoom scales the size that fits.
 void OutputWindow::FitFont() {
   QFont sized = font();
   sized.setPixelSize(100);
@@ -275,28 +457,21 @@ void OutputWindow::FitFont() {
   const QMargins margins = layout()->contentsMargins();
   const double textWidth = (width() - margins.left() - margins.right()) * kScreenStretch /
                                double(kScreenStretch + kSideStretch) -
-                           2 * screen_->frameWidth() - layout()->spacing();
-  const double textHeight = height() - margins.top() - margins.bottom();
+                           2 * textlines_->frameWidth() - layout()->spacing();
+  const double textHeight =
+      height() - margins.top() - margins.bottom() - menus_->sizeHint().height();
   const double byWidth = 100 * textWidth / (kColumnsShown * metrics.horizontalAdvance('M'));
   const double byHeight = 100 * textHeight / (kLinesShown * metrics.lineSpacing());
-  const int pixels = std::max(kSmallestFont, static_cast<int>(std::min(byWidth, byHeight)));
+  const double fitted = std::min(byWidth, byHeight) * (1 + zoom_ / 10.0);
+  const int pixels = std::max(kSmallestFont, static_cast<int>(fitted));
   if (pixels == font().pixelSize()) return;
   sized.setPixelSize(pixels);
   setFont(sized);
 }
 
-// The oldest two rows fade towards the background: row 0 grey, row 1 dark grey.
-void OutputWindow::FadeOldestRows() {
-  const QPalette& colours = screen_->palette();
-  const QColor text = colours.color(QPalette::Text);
-  const QColor background = colours.color(QPalette::Base);
-  for (int row = 0; row < kScreenRows; ++row) {
-    const double fade = row == 0 ? 0.6 : row == 1 ? 0.4 : 0.0;
-    QPalette rowColours = textlines_[row]->palette();
-    rowColours.setColor(QPalette::Text, Blend(text, background, fade));
-    textlines_[row]->setForegroundRole(QPalette::Text);
-    textlines_[row]->setPalette(rowColours);
-  }
+void OutputWindow::ShowInventory() {
+  const int indent = qRound(QFontMetricsF(inventarietto_->font()).horizontalAdvance("> "));
+  inventarietto_->setText(InventoryHtml(inventory_, indent));
 }
 
 }  // namespace vortila
