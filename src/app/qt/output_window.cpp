@@ -5,8 +5,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -133,22 +131,6 @@ QString InventoryHtml(const QStringList& lines, int indent) {
   return html;
 }
 
-std::optional<std::filesystem::path> AskForFile(QWidget* parent, FileDialogPurpose purpose,
-                                                const std::filesystem::path& folder) {
-  const bool saving = purpose == FileDialogPurpose::Save;
-  QFileDialog dialog(parent, saving ? "Salva la partita" : "Carica una partita",
-                     QFile::decodeName(std::filesystem::absolute(folder).c_str()),
-                     "Partite salvate (*.sav);;Tutti i file (*)");
-  if (saving) {
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix("sav");
-  } else {
-    dialog.setFileMode(QFileDialog::ExistingFile);
-  }
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return std::filesystem::path(QFile::encodeName(dialog.selectedFiles().first()).toStdString());
-}
-
 }  // namespace
 
 OutputWindow::OutputWindow(GameFolders folders)
@@ -159,9 +141,6 @@ OutputWindow::OutputWindow(GameFolders folders)
       inventario_(new QGroupBox("Inventario", this)),
       inventarietto_(PlainLabel("Inventarietto", inventario_)),
       menus_(new QMenuBar(this)),
-      chooseFile_([this](FileDialogPurpose purpose, const std::filesystem::path& where) {
-        return AskForFile(this, purpose, where);
-      }),
       game_(*this, std::move(folders)) {
   setObjectName("Output");
   setWindowTitle("La Vortila");
