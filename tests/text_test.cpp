@@ -1,5 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "text/decimal.h"
 #include "text/utf8.h"
 
 namespace vortila {
@@ -46,6 +56,48 @@ TEST(Utf8, TrimsBlanksOnly) {
   EXPECT_EQ(TrimBlanks("  prendi  la torcia  "), "prendi  la torcia");
   EXPECT_EQ(TrimBlanks("   "), "");
   EXPECT_EQ(TrimBlanks("\tx\t"), "\tx\t");
+}
+
+TEST(Decimal, ReadsOnlyAWholeDecimalNumber) {
+  EXPECT_EQ(ParseDecimal("2.5"), 2.5);
+  EXPECT_EQ(ParseDecimal(".5"), 0.5);
+  EXPECT_EQ(ParseDecimal("5."), 5.0);
+  EXPECT_EQ(ParseDecimal("-1.5e3"), -1500.0);
+  EXPECT_EQ(ParseDecimal("1E-2"), 0.01);
+  EXPECT_EQ(ParseDecimalFloat("1000"), 1000.0f);
+  for (const char* text : {"", "-", ".", "+1", " 1", "1 ", "1,5", "0x10", "1e", "1e+", "1.2.3",
+                           "inf", "nan", "1e400"}) {
+    EXPECT_EQ(ParseDecimal(text), std::nullopt) << text;
+  }
+  EXPECT_EQ(ParseDecimalFloat("1e40"), std::nullopt);
+}
+
+// The standard library's own shortest form, where it has one, is the reference.
+template <typename Number>
+std::string StandardShortest(Number value) {
+  char text[1200];
+  const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+  return std::string(text, written.ptr);
+}
+
+TEST(Decimal, ShortestFixedAgreesWithTheStandardForm) {
+  std::vector<double> values{0.1,  2.5, 1000,  1e22, 1.5e23, 123.456, 9007199254740993.0,
+                             1e-7, 0,   0.05, std::numeric_limits<double>::max(),
+                             std::numeric_limits<double>::min()};
+  std::mt19937_64 random(7);
+  for (int i = 0; i < 3000; ++i) {
+    const double value = std::bit_cast<double>(random());
+    if (std::isfinite(value)) values.push_back(std::fabs(value));
+  }
+  // Powers of two have a narrower gap below them than above, where a careless search for
+  // the shortest form goes wrong.
+  for (int exponent = -1074; exponent <= 1023; exponent += 3) {
+    values.push_back(std::ldexp(1.0, exponent));
+  }
+  for (double value : values) EXPECT_EQ(ShortestFixed(value), StandardShortest(value)) << value;
+  for (float value : {1000.0f, 0.1f, 720.5f, 3.4e38f, 1e-30f}) {
+    EXPECT_EQ(ShortestFixed(value), StandardShortest(value)) << value;
+  }
 }
 
 }  // namespace

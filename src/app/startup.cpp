@@ -1,7 +1,5 @@
 #include "app/startup.h"
 
-#include <charconv>
-#include <cmath>
 #include <optional>
 
 #include "app/introduction.h"
@@ -9,6 +7,7 @@
 #include "rules/describe_room.h"
 #include "rules/endings.h"
 #include "rules/saving.h"
+#include "text/decimal.h"
 #include "text/utf8.h"
 #include "world/data_files.h"
 #include "world/files.h"
@@ -21,17 +20,7 @@ namespace {
 
 std::optional<float> ParseSetting(const std::optional<std::string>& item) {
   if (!item) return std::nullopt;
-  float value = 0;
-  const char* end = item->data() + item->size();
-  const auto [stop, error] = std::from_chars(item->data(), end, value);
-  if (error != std::errc() || stop != end || !std::isfinite(value)) return std::nullopt;
-  return value;
-}
-
-std::string FormatSetting(float value) {
-  char buffer[32];
-  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return error == std::errc() ? std::string(buffer, end) : std::string("0");
+  return ParseDecimalFloat(*item);
 }
 
 // The story proper has begun (the introduction is read) and has not ended.
@@ -100,7 +89,7 @@ void LoadWindowSettings(Game& game) {
 bool SaveWindowSettings(Game& game) {
   const WindowSettings settings = game.window.CurrentSettings();
   const std::string contents =
-      FormatSetting(settings.first) + "\r\n" + FormatSetting(settings.second) + "\r\n";
+      ShortestFixed(settings.first) + "\r\n" + ShortestFixed(settings.second) + "\r\n";
   return WriteFileAtomically(game.folders.player / kSettingsFileName, contents);
 }
 

@@ -1,13 +1,13 @@
 #include "parser/resolve_objects.h"
 
 #include <algorithm>
-#include <charconv>
 #include <optional>
 #include <string>
 
 #include "parser/answer_question.h"
 #include "parser/messages.h"
 #include "parser/object_services.h"
+#include "text/decimal.h"
 
 namespace vortila {
 
@@ -106,17 +106,10 @@ std::optional<double> CanonicalNumber(std::string_view word) {
   if (word.empty() || word.find_first_not_of("0123456789.") != std::string_view::npos) {
     return std::nullopt;
   }
-  double value = 0;
-  const auto [end, error] =
-      std::from_chars(word.data(), word.data() + word.size(), value, std::chars_format::fixed);
-  if (error != std::errc() || end != word.data() + word.size() || !(value > 0)) {
-    return std::nullopt;
-  }
-  char text[512];
-  const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
-  if (written.ec != std::errc()) return std::nullopt;
-  std::string_view shortest(text, written.ptr - text);
-  if (shortest.starts_with("0.")) shortest.remove_prefix(1);
+  const std::optional<double> value = ParseDecimal(word);
+  if (!value || !(*value > 0)) return std::nullopt;
+  std::string shortest = ShortestFixed(*value);
+  if (shortest.starts_with("0.")) shortest.erase(0, 1);
   if (shortest != word) return std::nullopt;
   return value;
 }
