@@ -35,7 +35,9 @@ const VerbQuestion kVerbQuestions[] = {
 
 std::string_view QuestionFor(int verbCode) {
   for (const VerbQuestion& entry : kVerbQuestions) {
-    if (std::ranges::find(entry.codes, verbCode) != entry.codes.end()) return entry.question;
+    if (std::find(entry.codes.begin(), entry.codes.end(), verbCode) != entry.codes.end()) {
+      return entry.question;
+    }
   }
   return "Dovresti concludere la frase!";
 }

@@ -1,0 +1,49 @@
+#include <emscripten/emscripten.h>
+
+#include <memory>
+#include <string>
+
+#include "app/web/web_session.h"
+#include "world/files.h"
+
+// The functions the page calls. Texts pass as UTF-8 strings that stay valid until the next
+// call; the page copies them at once.
+namespace {
+
+std::unique_ptr<vortila::WebSession> session;
+std::string startProblem;
+
+}  // namespace
+
+extern "C" {
+
+// Starts the game in `folder`; false when it cannot start, with the reason in
+// vortila_problem.
+EMSCRIPTEN_KEEPALIVE bool vortila_start(const char* folder) {
+  session = std::make_unique<vortila::WebSession>(folder);
+  try {
+    session->Start();
+    return true;
+  } catch (const vortila::StartupError& error) {
+    startProblem = error.what();
+    session.reset();
+    return false;
+  }
+}
+
+EMSCRIPTEN_KEEPALIVE void vortila_press_key(int keyCode) { session->PressKey(keyCode); }
+EMSCRIPTEN_KEEPALIVE void vortila_close() { session->Close(); }
+
+EMSCRIPTEN_KEEPALIVE const char* vortila_command() { return session->CommandBox().c_str(); }
+EMSCRIPTEN_KEEPALIVE void vortila_set_command(const char* text) { session->SetTextInput(text); }
+
+EMSCRIPTEN_KEEPALIVE int vortila_scrolled_rows() { return session->TakeScrolledRows(); }
+EMSCRIPTEN_KEEPALIVE const char* vortila_row(int row) { return session->Row(row).c_str(); }
+EMSCRIPTEN_KEEPALIVE const char* vortila_inventory() { return session->Inventory().c_str(); }
+EMSCRIPTEN_KEEPALIVE const char* vortila_picture() { return session->Picture().c_str(); }
+EMSCRIPTEN_KEEPALIVE bool vortila_ended() { return session->Ended(); }
+EMSCRIPTEN_KEEPALIVE const char* vortila_problem() {
+  return session ? session->Problem().c_str() : startProblem.c_str();
+}
+
+}

@@ -1,0 +1,48 @@
+#include "app/web/web_session.h"
+
+#include <algorithm>
+#include <exception>
+#include <utility>
+
+#include "app/keys.h"
+#include "app/startup.h"
+
+namespace vortila {
+
+WebSession::WebSession(std::filesystem::path folder) : game_(*this, std::move(folder)) {}
+
+void WebSession::Start() { StartGame(game_); }
+
+void WebSession::PressKey(int keyCode) {
+  if (game_.ended) return;
+  RunInGame([&] {
+    KeyDown(game_, keyCode);
+    if (keyCode == kEnterKey) KeyPress(game_, kEnterKey);
+  });
+}
+
+void WebSession::Close() {
+  if (!game_.ended) RunInGame([&] { QuitGame(game_); });
+}
+
+// A restart reads the data files again; one that can no longer be read ends the game with
+// its reason, as a failed start would, rather than leaving the page with an exception.
+template <typename Work>
+void WebSession::RunInGame(Work work) {
+  try {
+    work();
+  } catch (const std::exception& error) {
+    if (!game_.ended) EndGame(game_, error.what());
+  }
+}
+
+int WebSession::TakeScrolledRows() { return std::exchange(scrolledRows_, 0); }
+
+void WebSession::ScrollTextlines() {
+  std::copy(rows_.begin() + 1, rows_.end(), rows_.begin());
+  ++scrolledRows_;
+}
+
+void WebSession::SetTextline(int row, std::string_view text) { rows_.at(row) = text; }
+
+}  // namespace vortila
