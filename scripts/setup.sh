@@ -37,18 +37,40 @@ vortila_install_packages=(librsvg2-bin)
 vortila_package_test_packages=(desktop-file-utils appstream man-db dpkg-dev file)
 # The spelling test: hunspell and its Italian dictionary.
 vortila_spelling_packages=(hunspell hunspell-it)
+# The browser edition: Emscripten, GoogleTest's sources to build its tests for WebAssembly,
+# Node.js to run them, Chromium in which the page is tested, and Python, whose web server
+# serves the site. npm comes with some builds of Node.js; see vortila_prepare_web_tests.
+vortila_web_packages=(emscripten googletest nodejs chromium python3)
 
-# Configures (once) and builds a preset quietly; the build's own output shows on failure.
+# Configures (once) and builds a preset quietly, all of it or the targets named after it;
+# the build's own output shows on failure.
 vortila_build() {
   local preset=$1
+  shift
+  local targets=()
+  [ $# -eq 0 ] || targets=(--target "$@")
   local log
   log=$(mktemp)
   if ! { cmake --preset "$preset" -S "$vortila_root" &&
-         cmake --build --preset "$preset" --parallel "$(nproc)"; } >"$log" 2>&1; then
+         cmake --build --preset "$preset" --parallel "$(nproc)" "${targets[@]}"; } >"$log" 2>&1; then
     cat "$log" >&2
     rm -f "$log"
     echo "La compilazione ($preset) non è riuscita." >&2
     return 1
   fi
   rm -f "$log"
+}
+
+# Installs the web page's test tools from their lockfile, when they are missing or the
+# lockfile has changed since they were installed.
+vortila_prepare_web_tests() {
+  local tools="$vortila_root/tests/web"
+  cmp -s "$tools/package-lock.json" "$tools/node_modules/.installed-lock.json" && return 0
+  # Debian's own Node.js leaves npm to a package of its own.
+  command -v npm >/dev/null || vortila_require_packages npm
+  if ! npm ci --prefix "$tools" --no-audit --no-fund --loglevel=error >&2; then
+    echo "Non riesco a installare gli strumenti di prova della pagina (npm ci)." >&2
+    return 1
+  fi
+  cp "$tools/package-lock.json" "$tools/node_modules/.installed-lock.json"
 }

@@ -1,0 +1,309 @@
+// The web page in headless Chromium: the game played with the keyboard alone, the files
+// kept in the browser's storage across a reload and a restart of the browser, downloads in
+// the desktop game's format, the narrow layout, and what the page says when it cannot play.
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { after, before, describe, test } from 'node:test';
+import { pathToFileURL } from 'node:url';
+import { launch, newProfile, removeProfile, serve, site } from './browser.mjs';
+
+const PAGE_PROMPT = '(premi INVIO)';
+
+let server;
+before(async () => {
+  server = await serve();
+});
+after(() => server.stop());
+
+// A browser on a fresh profile for one test; `reopen` starts it again on the same profile,
+// as a player closing and reopening the browser.
+async function withBrowser(work) {
+  const profile = newProfile();
+  let context = await launch(profile);
+  const reopen = async () => {
+    await context.close();
+    context = await launch(profile);
+    return context;
+  };
+  try {
+    await work(context, reopen);
+  } finally {
+    await context.close();
+    removeProfile(profile);
+  }
+}
+
+async function open(context, url = server.url) {
+  const page = context.pages()[0] ?? (await context.newPage());
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  page.errors = errors;
+  await page.goto(url);
+  return page;
+}
+
+async function ready(page) {
+  await page.waitForFunction(() => !document.getElementById('TextInput').disabled);
+}
+
+const story = (page) => page.locator('#Schermo').innerText();
+const commandBox = (page) => page.locator('#TextInput').inputValue();
+
+// Enter on each held page of the introduction, as a player reads it.
+async function readIntroduction(page) {
+  while ((await commandBox(page)) === PAGE_PROMPT) await page.keyboard.press('Enter');
+}
+
+async function type(page, command) {
+  await page.keyboard.type(command);
+  await page.keyboard.press('Enter');
+}
+
+// Whether IndexedDB holds the file: what a reload or a restart will find.
+function kept(page, name) {
+  return page.evaluate(
+    (path) =>
+      new Promise((resolve) => {
+        const request = indexedDB.open('/giocatore');
+        request.onerror = () => resolve(false);
+        request.onsuccess = () => {
+          const store = request.result.transaction('FILE_DATA').objectStore('FILE_DATA');
+          const get = store.get(path);
+          get.onsuccess = () => resolve(get.result !== undefined);
+          get.onerror = () => resolve(false);
+        };
+      }),
+    `/giocatore/${name}`,
+  );
+}
+
+async function waitUntilKept(page, name) {
+  for (let tries = 0; tries < 50 && !(await kept(page, name)); tries++) {
+    await page.waitForTimeout(100);
+  }
+  assert.ok(await kept(page, name), `${name} is not in the browser's storage`);
+}
+
+// How many distinct colours a screenshot has: a blank or unstyled page has a handful.
+function countColours(page, png) {
+  return page.evaluate(async (base64) => {
+    const image = new Image();
+    image.src = `data:image/png;base64,${base64}`;
+    await image.decode();
+    const canvas = new OffscreenCanvas(image.width, image.height);
+    const context = canvas.getContext('2d');
+    context.drawImage(image, 0, 0);
+    const pixels = context.getImageData(0, 0, image.width, image.height).data;
+    const colours = new Set();
+    for (let i = 0; i < pixels.length; i += 4 * 7) {
+      colours.add((pixels[i] << 16) | (pixels[i + 1] << 8) | pixels[i + 2]);
+    }
+    return colours.size;
+  }, png.toString('base64'));
+}
+
+describe('playing with the keyboard alone', () => {
+  test('the introduction page by page, commands, the history and the inventory', async () => {
+    await withBrowser(async (context) => {
+      const page = await open(context);
+      await ready(page);
+      const box = page.getByRole('textbox', { name: 'Comando' });
+      assert.equal(await box.getAttribute('placeholder'), 'Inserire qui i comandi');
+      assert.ok(await box.evaluate((element) => element === document.activeElement));
+      assert.match(await story(page), /LA VORTILA/);
+      assert.equal(await commandBox(page), PAGE_PROMPT);
+      assert.equal(await page.locator('.riga').count(), 25);
+      assert.equal(await page.getByRole('img').getAttribute('src'), 'data/001.pkd');
+
+      // Each page continued brings the next picture of the introduction.
+      await page.keyboard.press('Enter');
+      assert.equal(await page.getByRole('img').getAttribute('src'), 'data/002.pkd');
+      await readIntroduction(page);
+      assert.match(await story(page), /NEL BUIO/);
+      assert.match(await page.locator('#Inventarietto').innerText(), /la torcia/);
+
+      await type(page, 'accendi la torcia');
+      assert.match(await story(page), / > ACCENDI LA TORCIA\n/);
+      await type(page, 'guarda');
+      assert.equal(await commandBox(page), '');
+      // A click on the story keeps the keys in the command box.
+      await page.locator('#Schermo').click();
+      assert.ok(await box.evaluate((element) => element === document.activeElement));
+      await page.keyboard.press('ArrowUp');
+      await page.keyboard.press('ArrowUp');
+      assert.equal(await commandBox(page), 'accendi la torcia');
+      // Down shows first again what the last Up showed, then the newer one.
+      await page.keyboard.press('ArrowDown');
+      await page.keyboard.press('ArrowDown');
+      assert.equal(await commandBox(page), 'guarda');
+      assert.deepEqual(page.errors, []);
+
+      const shot = await page.screenshot();
+      assert.ok((await countColours(page, shot)) > 50, 'the screenshot looks blank');
+    });
+  });
+
+  test('the story is a log for screen readers and the oldest rows fade', async () => {
+    await withBrowser(async (context) => {
+      const page = await open(context);
+      await ready(page);
+      const log = page.getByRole('log', { name: 'Il racconto' });
+      assert.equal(await log.getAttribute('aria-live'), 'polite');
+      // New lines are added to the log rather than written over old ones, which a screen
+      // reader would not read out.
+      const rowsBefore = await page.locator('.riga').elementHandles();
+      await readIntroduction(page);
+      await type(page, 'inventario');
+      const rowsAfter = await page.locator('.riga').elementHandles();
+      const kept = await Promise.all(
+        rowsAfter.map((row) => Promise.all(rowsBefore.map((old) => row.evaluate((a, b) => a === b, old)))),
+      );
+      assert.equal(kept.flat().filter(Boolean).length, 0);
+      assert.match(await page.getByRole('img').getAttribute('alt'), /\S/);
+      const colour = (n) =>
+        page.locator(`.riga:nth-child(${n})`).evaluate((row) => getComputedStyle(row).color);
+      assert.notEqual(await colour(1), await colour(3));
+      assert.notEqual(await colour(2), await colour(3));
+      assert.notEqual(await colour(1), await colour(2));
+    });
+  });
+
+  test('on a phone the picture and the inventory follow the text', async () => {
+    await withBrowser(async (context) => {
+      const page = await open(context);
+      await page.setViewportSize({ width: 390, height: 844 });
+      await ready(page);
+      await readIntroduction(page);
+      const box = await page.locator('#TextInput').boundingBox();
+      const picture = await page.locator('#cornice').boundingBox();
+      const inventory = await page.locator('#Inventario').boundingBox();
+      assert.ok(box.y + box.height <= 844, 'the command box is below the screen');
+      assert.ok(picture.y >= box.y + box.height);
+      assert.ok(inventory.y >= picture.y + picture.height);
+      const width = await page.evaluate(() => document.documentElement.scrollWidth);
+      assert.ok(width <= 390, `the page is ${width} pixels wide`);
+    });
+  });
+});
+
+describe('files in the browser', () => {
+  test('a saved game outlives a reload and a restart, loads, and downloads as written', async () => {
+    await withBrowser(async (context, reopen) => {
+      let page = await open(context);
+      await ready(page);
+      await readIntroduction(page);
+      await type(page, 'posa il gancio');
+      await type(page, 'salva prova');
+      assert.match(await story(page), /Ho salvato nel file 'prova\.sav'\./);
+      await waitUntilKept(page, 'prova.sav');
+
+      const [download] = await Promise.all([
+        page.waitForEvent('download'),
+        page.getByRole('button', { name: 'Scarica prova.sav' }).click(),
+      ]);
+      assert.equal(download.suggestedFilename(), 'prova.sav');
+      const saved = readFileSync(await download.path(), 'latin1');
+      const lines = saved.split('\r\n');
+      assert.equal(lines.length, 104, 'a saved game is 103 lines, each ended by CR LF');
+      assert.equal(lines.at(-1), '');
+      assert.ok(!/[^\r]\n/.test(saved), 'a line ends without CR');
+      assert.ok(await page.locator('#TextInput').evaluate((e) => e === document.activeElement));
+
+      await page.reload();
+      await ready(page);
+      assert.equal(await page.getByRole('button', { name: 'Scarica prova.sav' }).count(), 1);
+
+      page = await open(await reopen());
+      await ready(page);
+      await readIntroduction(page);
+      await type(page, 'carica prova');
+      assert.match(await story(page), /Ho caricato nel file 'prova\.sav'\./);
+      assert.doesNotMatch(await page.locator('#Inventarietto').innerText(), /gancio/);
+    });
+  });
+
+  test('a transcript is kept and downloads as text', async () => {
+    await withBrowser(async (context) => {
+      const page = await open(context);
+      await ready(page);
+      await readIntroduction(page);
+      await type(page, 'trascrizione');
+      await type(page, 'guarda');
+      await type(page, 'trascrizione');
+      await waitUntilKept(page, 'Debug.txt');
+      const [download] = await Promise.all([
+        page.waitForEvent('download'),
+        page.getByRole('button', { name: 'Scarica Debug.txt' }).click(),
+      ]);
+      const text = readFileSync(await download.path(), 'utf8');
+      assert.match(text, /^Ok - inzio nuova stampa su Debug\.txt\r\n/);
+      assert.match(text, / > GUARDA\r\n/);
+      assert.match(text, /------ FINE ------\r\n$/);
+    });
+  });
+
+  test('storage that is full keeps what was saved before and says so', async () => {
+    await withBrowser(async (context) => {
+      let page = await open(context);
+      await ready(page);
+      await readIntroduction(page);
+      await type(page, 'salva prima');
+      await waitUntilKept(page, 'prima.sav');
+      await page.evaluate(() => {
+        IDBObjectStore.prototype.put = () => {
+          throw new DOMException('Lo spazio è esaurito.', 'QuotaExceededError');
+        };
+      });
+      await type(page, 'posa il gancio');
+      await type(page, 'salva prima');
+      await type(page, 'salva seconda');
+      await page.waitForFunction(() => !document.getElementById('avviso').hidden);
+      assert.match(await page.locator('#avviso').innerText(), /spazio è esaurito/);
+      assert.equal(await kept(page, 'seconda.sav'), false);
+
+      await page.reload();
+      await ready(page);
+      await readIntroduction(page);
+      await type(page, 'carica prima');
+      assert.match(await story(page), /Ho caricato nel file 'prima\.sav'\./);
+      assert.match(await page.locator('#Inventarietto').innerText(), /gancio/);
+    });
+  });
+});
+
+describe('where the page cannot play', () => {
+  test('opened as a file, it says how to open it', async () => {
+    await withBrowser(async (context) => {
+      const page = await open(context, pathToFileURL(`${site}/index.html`).href);
+      const notice = page.getByRole('alert');
+      await notice.waitFor();
+      assert.match(await notice.innerText(), /aperta come file/);
+      assert.ok(await page.locator('#TextInput').isDisabled());
+    });
+  });
+
+  test('without WebAssembly, it says so', async () => {
+    await withBrowser(async (context) => {
+      await context.addInitScript(() => delete window.WebAssembly);
+      const page = await open(context);
+      const notice = page.getByRole('alert');
+      await notice.waitFor();
+      assert.match(await notice.innerText(), /non sa eseguire WebAssembly/);
+    });
+  });
+
+  test('with its storage refused, it plays and says the saves will not last', async () => {
+    await withBrowser(async (context) => {
+      await context.addInitScript(() => {
+        Object.defineProperty(window, 'indexedDB', { get: () => undefined });
+      });
+      const page = await open(context);
+      await ready(page);
+      assert.match(await page.getByRole('alert').innerText(), /non concede spazio/);
+      await readIntroduction(page);
+      await type(page, 'salva prova');
+      assert.match(await story(page), /Ho salvato nel file 'prova\.sav'\./);
+      assert.equal(await page.getByRole('button', { name: 'Scarica prova.sav' }).count(), 1);
+    });
+  });
+});
