@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "app/launch/folders.h"
 #include "app/web/web_session.h"
 #include "world/files.h"
 
@@ -17,11 +18,14 @@ std::string startProblem;
 
 extern "C" {
 
-// Starts the game in `folder`; false when it cannot start, with the reason in
-// vortila_problem.
-EMSCRIPTEN_KEEPALIVE bool vortila_start(const char* folder) {
-  session = std::make_unique<vortila::WebSession>(folder);
+// Starts the game on the data in `dataFolder` and the player's files in `playerFolder`,
+// which is seeded with iniziale.ini when it has none; false when the game cannot start,
+// with the reason in vortila_problem.
+EMSCRIPTEN_KEEPALIVE bool vortila_start(const char* dataFolder, const char* playerFolder) {
   try {
+    const vortila::GameFolders folders(dataFolder, playerFolder);
+    vortila::PreparePlayerFolder(folders, true);
+    session = std::make_unique<vortila::WebSession>(folders);
     session->Start();
     return true;
   } catch (const vortila::StartupError& error) {

@@ -10,13 +10,12 @@
   const ENTER = 13;
   const OTHER = 0;
   const PAGE_PROMPT = '(premi INVIO)';
-  // The game's folder in the engine's file system, kept in IndexedDB.
-  const FOLDER = '/giocatore';
-  // Read at every start; the site's copies replace those in the folder, so that a new
-  // edition of the site brings its own.
-  const DATA_FILES = ['000.pkd', '010.pkd'];
-  // Seeded from the site only when the folder has none yet.
-  const SETTINGS_FILE = 'iniziale.ini';
+  // The folders of the engine's file system: the game's data, fetched from the site at every
+  // start, and the player's folder, kept in IndexedDB. The engine seeds the player's folder
+  // with the data's iniziale.ini when it has none.
+  const DATA_FOLDER = '/dati';
+  const PLAYER_FOLDER = '/giocatore';
+  const DATA_FILES = ['000.pkd', '010.pkd', 'iniziale.ini'];
   const DATA_URL = 'data/';
   // The player's own files, which the page offers for download.
   const PLAYER_FILE = /^(?:[^/]+\.sav|Debug\.txt)$/;
@@ -71,7 +70,7 @@
     const text = (name, args = []) => module.cwrap(name, 'string', args);
     return {
       FS: module.FS,
-      start: module.cwrap('vortila_start', 'boolean', ['string']),
+      start: module.cwrap('vortila_start', 'boolean', ['string', 'string']),
       pressKey: module.cwrap('vortila_press_key', null, ['number']),
       close: module.cwrap('vortila_close', null, []),
       command: text('vortila_command'),
@@ -92,28 +91,25 @@
   }
 
   async function fetchData() {
-    const names = [...DATA_FILES, SETTINGS_FILE];
-    const contents = await Promise.all(names.map(fetchDataFile));
-    return new Map(names.map((name, i) => [name, contents[i]]));
+    const contents = await Promise.all(DATA_FILES.map(fetchDataFile));
+    return new Map(DATA_FILES.map((name, i) => [name, contents[i]]));
   }
 
   // Mounts the folder on IndexedDB and reads back what an earlier visit kept there. Where
   // the browser refuses its storage, the folder still works, in memory only.
   function openStorage(FS) {
-    FS.mkdir(FOLDER);
+    FS.mkdir(PLAYER_FOLDER);
     try {
-      FS.mount(FS.filesystems.IDBFS, {}, FOLDER);
+      FS.mount(FS.filesystems.IDBFS, {}, PLAYER_FOLDER);
     } catch (error) {
       return Promise.resolve(false);
     }
     return new Promise((resolve) => FS.syncfs(true, (error) => resolve(!error)));
   }
 
-  function prepareFolder(FS, data) {
-    for (const name of DATA_FILES) FS.writeFile(`${FOLDER}/${name}`, data.get(name));
-    if (!FS.analyzePath(`${FOLDER}/${SETTINGS_FILE}`).exists) {
-      FS.writeFile(`${FOLDER}/${SETTINGS_FILE}`, data.get(SETTINGS_FILE));
-    }
+  function writeData(FS, data) {
+    FS.mkdir(DATA_FOLDER);
+    for (const [name, contents] of data) FS.writeFile(`${DATA_FOLDER}/${name}`, contents);
   }
 
   // Writes the folder's changes to IndexedDB. A sync asked for while one runs follows it, so
@@ -196,9 +192,9 @@
   }
 
   function playerFiles() {
-    return engine.FS.readdir(FOLDER)
+    return engine.FS.readdir(PLAYER_FOLDER)
       .filter((name) => PLAYER_FILE.test(name))
-      .map((name) => ({ name, stat: engine.FS.stat(`${FOLDER}/${name}`) }))
+      .map((name) => ({ name, stat: engine.FS.stat(`${PLAYER_FOLDER}/${name}`) }))
       .sort((a, b) => a.name.localeCompare(b.name, 'it'));
   }
 
@@ -226,7 +222,7 @@
 
   // The file exactly as the game wrote it, so that a saved game moves to the desktop game.
   function download(name) {
-    const bytes = engine.FS.readFile(`${FOLDER}/${name}`);
+    const bytes = engine.FS.readFile(`${PLAYER_FOLDER}/${name}`);
     const type = name.endsWith('.txt') ? 'text/plain;charset=utf-8' : 'application/octet-stream';
     const url = URL.createObjectURL(new Blob([bytes], { type }));
     const link = document.createElement('a');
@@ -278,7 +274,7 @@
   // database later at the version it wants.
   function warmUpStorage() {
     try {
-      const request = indexedDB.open(FOLDER);
+      const request = indexedDB.open(PLAYER_FOLDER);
       request.onsuccess = () => request.result.close();
     } catch (error) {
       // Storage refused: openStorage will find out and say so.
@@ -301,10 +297,10 @@
     engine = bindEngine(module);
     storageWorks = await openStorage(engine.FS);
     if (!storageWorks) tell(MESSAGES.noStorage);
-    prepareFolder(engine.FS, data);
+    writeData(engine.FS, data);
 
     for (let row = 0; row < ROWS; row++) screen.append(newRow(''));
-    if (!engine.start(FOLDER)) return tell(engine.problem());
+    if (!engine.start(DATA_FOLDER, PLAYER_FOLDER)) return tell(engine.problem());
     listen();
     paint();
     listFiles();

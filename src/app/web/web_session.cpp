@@ -9,7 +9,7 @@
 
 namespace vortila {
 
-WebSession::WebSession(std::filesystem::path folder) : game_(*this, std::move(folder)) {}
+WebSession::WebSession(GameFolders folders) : game_(*this, std::move(folders)) {}
 
 void WebSession::Start() { StartGame(game_); }
 

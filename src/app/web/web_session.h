@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -16,8 +15,9 @@ namespace vortila {
 
 class WebSession final : public Window {
  public:
-  // The game plays in `folder`, a folder of the page's file system.
-  explicit WebSession(std::filesystem::path folder);
+  // The folders are those of the page's file system: the data fetched from the site, and
+  // the player's folder kept in the browser's storage.
+  explicit WebSession(GameFolders folders);
 
   // Starts the game. Throws StartupError.
   void Start();
