@@ -7,7 +7,10 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { chromium } from 'playwright-core';
 
-export const site = process.env.VORTILA_SITE ?? new URL('../../build/web/site', import.meta.url).pathname;
+const build = new URL('../../build/web/', import.meta.url).pathname;
+export const site = process.env.VORTILA_SITE ?? `${build}site`;
+// vortila-stream built for Node.js.
+export const stream = process.env.VORTILA_STREAM ?? `${build}vortila-stream.js`;
 
 // Serves `folder` on a free port of 127.0.0.1; resolves to its address and a stop function.
 export function serve(folder = site) {

@@ -2,10 +2,13 @@
 // kept in the browser's storage across a reload and a restart of the browser, downloads in
 // the desktop game's format, the narrow layout, and what the page says when it cannot play.
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import { pathToFileURL } from 'node:url';
-import { launch, newProfile, removeProfile, serve, site } from './browser.mjs';
+import { launch, newProfile, removeProfile, serve, site, stream } from './browser.mjs';
 
 const PAGE_PROMPT = '(premi INVIO)';
 
@@ -33,8 +36,8 @@ async function withBrowser(work) {
   }
 }
 
-async function open(context, url = server.url) {
-  const page = context.pages()[0] ?? (await context.newPage());
+async function open(context, url = server.url, tab = undefined) {
+  const page = tab ?? context.pages()[0] ?? (await context.newPage());
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
   page.errors = errors;
@@ -62,18 +65,17 @@ async function type(page, command) {
 // Whether IndexedDB holds the file: what a reload or a restart will find.
 function kept(page, name) {
   return page.evaluate(
-    (path) =>
+    (file) =>
       new Promise((resolve) => {
-        const request = indexedDB.open('/giocatore');
+        const request = indexedDB.open('la-vortila');
         request.onerror = () => resolve(false);
         request.onsuccess = () => {
-          const store = request.result.transaction('FILE_DATA').objectStore('FILE_DATA');
-          const get = store.get(path);
+          const get = request.result.transaction('file').objectStore('file').get(file);
           get.onsuccess = () => resolve(get.result !== undefined);
           get.onerror = () => resolve(false);
         };
       }),
-    `/giocatore/${name}`,
+    name,
   );
 }
 
@@ -82,6 +84,31 @@ async function waitUntilKept(page, name) {
     await page.waitForTimeout(100);
   }
   assert.ok(await kept(page, name), `${name} is not in the browser's storage`);
+}
+
+// The file the page's button for `name` downloads, as text, checked to be named as it is.
+async function download(page, name) {
+  const [file] = await Promise.all([
+    page.waitForEvent('download'),
+    page.getByRole('button', { name: `Scarica ${name}` }).click(),
+  ]);
+  assert.equal(file.suggestedFilename(), name);
+  return readFileSync(await file.path(), 'utf8');
+}
+
+// What the text stream, the same engine reading the real file system as the desktop
+// programs do, answers to `commands` after the introduction, with `files` in the player's
+// folder.
+function playStream(files, commands) {
+  const saves = mkdtempSync(join(tmpdir(), 'vortila-saves-'));
+  try {
+    for (const [name, text] of Object.entries(files)) writeFileSync(join(saves, name), text);
+    const input = '\n'.repeat(7) + commands.map((command) => `${command}\n`).join('');
+    const data = new URL('../../data', import.meta.url).pathname;
+    return execFileSync('node', [stream, '--data', data, '--saves', saves], { input }).toString();
+  } finally {
+    rmSync(saves, { recursive: true, force: true });
+  }
 }
 
 // How many distinct colours a screenshot has: a blank or unstyled page has a handful.
@@ -197,16 +224,15 @@ describe('files in the browser', () => {
       assert.match(await story(page), /Ho salvato nel file 'prova\.sav'\./);
       await waitUntilKept(page, 'prova.sav');
 
-      const [download] = await Promise.all([
-        page.waitForEvent('download'),
-        page.getByRole('button', { name: 'Scarica prova.sav' }).click(),
-      ]);
-      assert.equal(download.suggestedFilename(), 'prova.sav');
-      const saved = readFileSync(await download.path(), 'latin1');
+      const saved = await download(page, 'prova.sav');
       const lines = saved.split('\r\n');
       assert.equal(lines.length, 104, 'a saved game is 103 lines, each ended by CR LF');
       assert.equal(lines.at(-1), '');
       assert.ok(!/[^\r]\n/.test(saved), 'a line ends without CR');
+      // The desktop's engine takes it up where the page left it: without the hook.
+      const played = playStream({ 'prova.sav': saved }, ['carica prova', 'inventario']);
+      assert.match(played, /Ho caricato/);
+      assert.doesNotMatch(played.split(' > INVENTARIO')[1], /gancio/);
       assert.ok(await page.locator('#TextInput').evaluate((e) => e === document.activeElement));
 
       await page.reload();
@@ -222,6 +248,28 @@ describe('files in the browser', () => {
     });
   });
 
+  test('a game saved in one tab survives a save in another opened before it', async () => {
+    await withBrowser(async (context) => {
+      const first = await open(context);
+      const second = await open(context, server.url, await context.newPage());
+      for (const page of [first, second]) {
+        await ready(page);
+        await readIntroduction(page);
+      }
+      await first.bringToFront();
+      await type(first, 'salva primo');
+      await waitUntilKept(first, 'primo.sav');
+      await second.bringToFront();
+      await type(second, 'salva secondo');
+      await waitUntilKept(second, 'secondo.sav');
+      await second.reload();
+      await ready(second);
+      for (const name of ['primo.sav', 'secondo.sav']) {
+        assert.equal(await second.getByRole('button', { name: `Scarica ${name}` }).count(), 1);
+      }
+    });
+  });
+
   test('a transcript is kept and downloads as text', async () => {
     await withBrowser(async (context) => {
       const page = await open(context);
@@ -231,11 +279,7 @@ describe('files in the browser', () => {
       await type(page, 'guarda');
       await type(page, 'trascrizione');
       await waitUntilKept(page, 'Debug.txt');
-      const [download] = await Promise.all([
-        page.waitForEvent('download'),
-        page.getByRole('button', { name: 'Scarica Debug.txt' }).click(),
-      ]);
-      const text = readFileSync(await download.path(), 'utf8');
+      const text = await download(page, 'Debug.txt');
       assert.match(text, /^Ok - inzio nuova stampa su Debug\.txt\r\n/);
       assert.match(text, / > GUARDA\r\n/);
       assert.match(text, /------ FINE ------\r\n$/);

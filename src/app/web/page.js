@@ -11,14 +11,15 @@
   const OTHER = 0;
   const PAGE_PROMPT = '(premi INVIO)';
   // The folders of the engine's file system: the game's data, fetched from the site at every
-  // start, and the player's folder, kept in IndexedDB. The engine seeds the player's folder
-  // with the data's iniziale.ini when it has none.
+  // start, and the player's folder, whose files are kept in the browser's storage (storage.js)
+  // and put back at the next visit. The engine seeds the player's folder with the data's
+  // iniziale.ini when it has none.
   const DATA_FOLDER = '/dati';
   const PLAYER_FOLDER = '/giocatore';
   const DATA_FILES = ['000.pkd', '010.pkd', 'iniziale.ini'];
   const DATA_URL = 'data/';
-  // The player's own files, which the page offers for download.
-  const PLAYER_FILE = /^(?:[^/]+\.sav|Debug\.txt)$/;
+  // The player's files that the page offers for download.
+  const DOWNLOADS = /^(?:.+\.sav|Debug\.txt)$/;
 
   const MESSAGES = {
     fromFile:
@@ -56,7 +57,11 @@
   const noFiles = $('nessun-file');
 
   let engine = null;
-  let storageWorks = false;
+  // The player's storage (storage.js), null where the browser refuses it.
+  let storage = null;
+  // The version of each file that the storage holds, and the write under way.
+  const keptFiles = new Map();
+  let keeping = Promise.resolve();
   let shownPicture = '';
   let listedFiles = '';
 
@@ -72,7 +77,6 @@
       FS: module.FS,
       start: module.cwrap('vortila_start', 'boolean', ['string', 'string']),
       pressKey: module.cwrap('vortila_press_key', null, ['number']),
-      close: module.cwrap('vortila_close', null, []),
       command: text('vortila_command'),
       setCommand: module.cwrap('vortila_set_command', null, ['string']),
       scrolledRows: module.cwrap('vortila_scrolled_rows', 'number', []),
@@ -95,39 +99,50 @@
     return new Map(DATA_FILES.map((name, i) => [name, contents[i]]));
   }
 
-  // Mounts the folder on IndexedDB and reads back what an earlier visit kept there. Where
-  // the browser refuses its storage, the folder still works, in memory only.
-  function openStorage(FS) {
-    FS.mkdir(PLAYER_FOLDER);
-    try {
-      FS.mount(FS.filesystems.IDBFS, {}, PLAYER_FOLDER);
-    } catch (error) {
-      return Promise.resolve(false);
-    }
-    return new Promise((resolve) => FS.syncfs(true, (error) => resolve(!error)));
-  }
-
   function writeData(FS, data) {
     FS.mkdir(DATA_FOLDER);
     for (const [name, contents] of data) FS.writeFile(`${DATA_FOLDER}/${name}`, contents);
   }
 
-  // Writes the folder's changes to IndexedDB. A sync asked for while one runs follows it, so
-  // that the last state is always the one kept. A failed sync leaves IndexedDB as it was.
-  const keeper = { running: false, again: false };
-  function keepFiles() {
-    if (!storageWorks) return;
-    if (keeper.running) {
-      keeper.again = true;
-      return;
+  // What tells a version of a file from another.
+  const signature = (stat) => `${stat.size} ${stat.mtime.getTime()}`;
+
+  // Puts back in the player's folder what an earlier visit kept.
+  async function restoreFiles(FS) {
+    FS.mkdir(PLAYER_FOLDER);
+    if (!storage) return;
+    for (const { name, bytes, time } of await storage.readAll()) {
+      const path = `${PLAYER_FOLDER}/${name}`;
+      FS.writeFile(path, bytes);
+      FS.utime(path, time, time);
+      keptFiles.set(name, signature(FS.stat(path)));
     }
-    keeper.running = true;
-    engine.FS.syncfs(false, (error) => {
-      keeper.running = false;
-      if (error) tell(MESSAGES.notKept);
-      if (keeper.again) {
-        keeper.again = false;
-        keepFiles();
+  }
+
+  // Writes the files of the player's folder that changed since they were last kept. A write
+  // asked for while one runs follows it, so that the last version is always the one kept.
+  function keepFiles() {
+    if (!storage) return;
+    keeping = keeping.then(async () => {
+      const changed = playerFiles().filter(({ name, stat }) => keptFiles.get(name) !== signature(stat));
+      if (!changed.length) return;
+      const files = changed.map(({ name, stat }) => ({
+        name,
+        bytes: engine.FS.readFile(`${PLAYER_FOLDER}/${name}`),
+        time: stat.mtime.getTime(),
+      }));
+      try {
+        await storage.write(files);
+      } catch (error) {
+        tell(MESSAGES.notKept);
+        return;
+      }
+      for (const { name, stat } of changed) keptFiles.set(name, signature(stat));
+      if (notice.textContent === MESSAGES.notKept) notice.hidden = true;
+      // Asked once a game is saved, so that the browser does not clear the site's storage
+      // to make room; some browsers ask the player.
+      if (files.some(({ name }) => name.endsWith('.sav')) && navigator.storage?.persist) {
+        navigator.storage.persist();
       }
     });
   }
@@ -170,7 +185,8 @@
     if (input.value !== command) input.value = command;
     status.textContent = command === PAGE_PROMPT ? PAGE_PROMPT : '';
     // One carried object a line, each ended by a carriage return.
-    inventory.textContent = engine.inventory().replace(/\r$/, '').replace(/\r/g, '\n');
+    const carried = engine.inventory().replace(/\r$/, '').replace(/\r/g, '\n');
+    if (inventory.textContent !== carried) inventory.textContent = carried;
     paintPicture();
     if (engine.ended()) finish();
   }
@@ -191,10 +207,11 @@
     if (keyCode === ENTER) listFiles();
   }
 
+  // The files in the player's folder (none of its folders), in the order of their names.
   function playerFiles() {
     return engine.FS.readdir(PLAYER_FOLDER)
-      .filter((name) => PLAYER_FILE.test(name))
       .map((name) => ({ name, stat: engine.FS.stat(`${PLAYER_FOLDER}/${name}`) }))
+      .filter(({ stat }) => engine.FS.isFile(stat.mode))
       .sort((a, b) => a.name.localeCompare(b.name, 'it'));
   }
 
@@ -202,11 +219,12 @@
   // folder kept, both only when a file has changed.
   function listFiles() {
     const files = playerFiles();
-    const listing = files.map((f) => `${f.name} ${f.stat.size} ${f.stat.mtime.getTime()}`).join();
+    const listing = files.map(({ name, stat }) => `${name} ${signature(stat)}`).join('/');
     if (listing === listedFiles) return;
     listedFiles = listing;
+    const offered = files.filter(({ name }) => DOWNLOADS.test(name));
     fileList.replaceChildren(
-      ...files.map(({ name }) => {
+      ...offered.map(({ name }) => {
         const button = document.createElement('button');
         button.type = 'button';
         button.textContent = MESSAGES.download(name);
@@ -216,7 +234,7 @@
         return item;
       }),
     );
-    noFiles.hidden = files.length > 0;
+    noFiles.hidden = offered.length > 0;
     keepFiles();
   }
 
@@ -251,7 +269,7 @@
       if (String(window.getSelection())) return;
       input.focus();
     });
-    document.addEventListener('keydown', (event) => {
+    document.addEventListener('keydown', () => {
       if (document.activeElement === document.body && !input.disabled) input.focus();
     });
   }
@@ -269,24 +287,13 @@
     keepFocus();
   }
 
-  // Opening IndexedDB the first time in a profile takes as long as loading the engine; begun
-  // here, it runs meanwhile. The connection is closed at once, so that IDBFS can open the
-  // database later at the version it wants.
-  function warmUpStorage() {
-    try {
-      const request = indexedDB.open(PLAYER_FOLDER);
-      request.onsuccess = () => request.result.close();
-    } catch (error) {
-      // Storage refused: openStorage will find out and say so.
-    }
-  }
-
   async function start() {
     if (location.protocol === 'file:') return tell(MESSAGES.fromFile);
     if (typeof WebAssembly !== 'object' || typeof createVortila !== 'function') {
       return tell(typeof WebAssembly === 'object' ? MESSAGES.notLoaded : MESSAGES.noWebAssembly);
     }
-    warmUpStorage();
+    // The storage opens while the engine compiles and the data downloads.
+    const opening = openPlayerStorage();
     let module;
     let data;
     try {
@@ -295,9 +302,15 @@
       return tell(MESSAGES.notLoaded);
     }
     engine = bindEngine(module);
-    storageWorks = await openStorage(engine.FS);
-    if (!storageWorks) tell(MESSAGES.noStorage);
+    storage = await opening;
+    if (!storage) tell(MESSAGES.noStorage);
     writeData(engine.FS, data);
+    try {
+      await restoreFiles(engine.FS);
+    } catch (error) {
+      storage = null;
+      tell(MESSAGES.noStorage);
+    }
 
     for (let row = 0; row < ROWS; row++) screen.append(newRow(''));
     if (!engine.start(DATA_FOLDER, PLAYER_FOLDER)) return tell(engine.problem());
