@@ -14,7 +14,7 @@ bool IsUnsettled(const AskedCommand& command, int slot) {
 }
 
 bool NamesCandidate(const Candidates& named, double candidate) {
-  return std::ranges::find(named, candidate) != named.end();
+  return std::find(named.begin(), named.end(), candidate) != named.end();
 }
 
 // An answer is nothing but object words, linked or not ("sinistro", "accumulatore
