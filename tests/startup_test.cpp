@@ -169,6 +169,16 @@ TEST_F(ResumeTest, NothingIsKeptAfterAnEndingAndAnOlderGameIsLeftAlone) {
   EXPECT_EQ(folder.Read("ripresa.sav"), "vecchia");
 }
 
+TEST_F(ResumeTest, AGameKeptWithoutClosingGoesOnAndIsKeptAgainLater) {
+  Type("posa il gancio");
+  EXPECT_TRUE(KeepInterruptedGame(game));
+  EXPECT_FALSE(window.ended);
+  const std::string kept = folder.Read("ripresa.sav");
+  Type("prendi il gancio");
+  EXPECT_TRUE(KeepInterruptedGame(game));
+  EXPECT_NE(folder.Read("ripresa.sav"), kept);
+}
+
 TEST_F(GameTest, NothingIsKeptDuringTheIntroduction) {
   StartGame(game);
   CloseGame(game);

@@ -101,10 +101,14 @@ void EndGame(Game& game, std::string_view problem) {
 
 void QuitGame(Game& game) { EndInOrder(game, ""); }
 
+bool KeepInterruptedGame(Game& game) {
+  return !IsInPlay(game.world) || SaveGameToFile(game.world, ResumeFile(game));
+}
+
 void CloseGame(Game& game) {
   if (game.ended) return;
   std::string problem;
-  if (IsInPlay(game.world) && !SaveGameToFile(game.world, ResumeFile(game))) {
+  if (!KeepInterruptedGame(game)) {
     problem = "Non riesco a scrivere il file ripresa.sav: la partita interrotta non è stata "
               "conservata.";
   }

@@ -40,6 +40,11 @@ void QuitGame(Game& game);
 // player may still want to take up. Every front end calls this when it is closed.
 void CloseGame(Game& game);
 
+// What closing keeps, with the game going on: a front end that cannot count on being told
+// when it is closed (a web page) keeps the game whenever it may be about to be. False when
+// ripresa.sav cannot be written.
+bool KeepInterruptedGame(Game& game);
+
 // Saving and loading a file the player chose in a dialog, through the same save and load
 // the typed commands use and with the same messages on the screen. Neither costs any time.
 // A load is a step that can be undone; one made after the game has ended brings the loaded

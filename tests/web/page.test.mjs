@@ -3,7 +3,7 @@
 // the desktop game's format, the narrow layout, and what the page says when it cannot play.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
@@ -96,16 +96,18 @@ async function download(page, name) {
   return readFileSync(await file.path(), 'utf8');
 }
 
-// What the text stream, the same engine reading the real file system as the desktop
-// programs do, answers to `commands` after the introduction, with `files` in the player's
-// folder.
-function playStream(files, commands) {
+// Plays `commands` after the introduction through the text stream, the same engine reading
+// the real file system as the desktop programs do, with `files` in the player's folder:
+// what it wrote out, and the player's files afterwards.
+function playStream(commands, files = {}) {
   const saves = mkdtempSync(join(tmpdir(), 'vortila-saves-'));
   try {
-    for (const [name, text] of Object.entries(files)) writeFileSync(join(saves, name), text);
+    for (const [name, bytes] of Object.entries(files)) writeFileSync(join(saves, name), bytes);
     const input = '\n'.repeat(7) + commands.map((command) => `${command}\n`).join('');
     const data = new URL('../../data', import.meta.url).pathname;
-    return execFileSync('node', [stream, '--data', data, '--saves', saves], { input }).toString();
+    const output = execFileSync('node', [stream, '--data', data, '--saves', saves], { input });
+    const after = readdirSync(saves).map((name) => [name, readFileSync(join(saves, name))]);
+    return { output: output.toString(), files: Object.fromEntries(after) };
   } finally {
     rmSync(saves, { recursive: true, force: true });
   }
@@ -139,7 +141,7 @@ describe('playing with the keyboard alone', () => {
       assert.ok(await box.evaluate((element) => element === document.activeElement));
       assert.match(await story(page), /LA VORTILA/);
       assert.equal(await commandBox(page), PAGE_PROMPT);
-      assert.equal(await page.locator('.riga').count(), 25);
+      assert.ok((await page.locator('.riga').count()) >= 25);
       assert.equal(await page.getByRole('img').getAttribute('src'), 'data/001.pkd');
 
       // Each page continued brings the next picture of the introduction.
@@ -176,31 +178,60 @@ describe('playing with the keyboard alone', () => {
       await ready(page);
       const log = page.getByRole('log', { name: 'Il racconto' });
       assert.equal(await log.getAttribute('aria-live'), 'polite');
-      // New lines are added to the log rather than written over old ones, which a screen
-      // reader would not read out.
-      const rowsBefore = await page.locator('.riga').elementHandles();
       await readIntroduction(page);
+      // New lines are added to the log and old ones never written over, which a screen
+      // reader would not read out.
+      await page.evaluate(() => {
+        window.rowsBefore = new Map([...document.querySelectorAll('.riga')].map((r) => [r, r.textContent]));
+      });
       await type(page, 'inventario');
-      const rowsAfter = await page.locator('.riga').elementHandles();
-      const kept = await Promise.all(
-        rowsAfter.map((row) => Promise.all(rowsBefore.map((old) => row.evaluate((a, b) => a === b, old)))),
+      const rewritten = await page.evaluate(
+        () => [...window.rowsBefore].filter(([row, text]) => row.isConnected && row.textContent !== text).length,
       );
-      assert.equal(kept.flat().filter(Boolean).length, 0);
-      assert.match(await page.getByRole('img').getAttribute('alt'), /\S/);
+      assert.equal(rewritten, 0);
+      assert.match(await page.locator('.riga').last().innerText(), /tuta spaziale/);
+
+      assert.match(await page.getByRole('img').getAttribute('alt'), /\S{10}/);
       const colour = (n) =>
-        page.locator(`.riga:nth-child(${n})`).evaluate((row) => getComputedStyle(row).color);
-      assert.notEqual(await colour(1), await colour(3));
-      assert.notEqual(await colour(2), await colour(3));
-      assert.notEqual(await colour(1), await colour(2));
+        page.locator(`.riga:nth-last-child(${n})`).evaluate((row) => getComputedStyle(row).color);
+      assert.notEqual(await colour(25), await colour(23));
+      assert.notEqual(await colour(24), await colour(23));
+      assert.notEqual(await colour(25), await colour(24));
+    });
+  });
+
+  test('Ctrl+Z takes back a death, and the story scrolls back with PgUp', async () => {
+    await withBrowser(async (context) => {
+      const page = await open(context);
+      await ready(page);
+      await readIntroduction(page);
+      await type(page, 'togliti il casco');
+      await readIntroduction(page);
+      assert.match(await story(page), /Vuoi RICOMINCIARE o FINIRE\?/);
+      await page.keyboard.press('Control+z');
+      assert.match(await story(page), /Ho annullato il comando «TOGLITI IL CASCO»\./);
+      await type(page, 'inventario');
+      assert.doesNotMatch(await page.locator('.riga').last().innerText(), /RICOMINCIARE/);
+
+      const scrolled = () => page.locator('#Schermo').evaluate((s) => s.scrollHeight - s.clientHeight - s.scrollTop);
+      assert.ok((await scrolled()) < 2, 'the story does not show its newest line');
+      for (let i = 0; i < 3; i++) await page.keyboard.press('PageUp');
+      assert.ok((await scrolled()) > 100, 'PgUp did not scroll the story back');
+      await page.keyboard.press('PageDown');
+      await page.keyboard.type('g');
+      assert.ok((await scrolled()) < 2, 'a key typed did not return to the newest line');
+      assert.equal(await commandBox(page), 'g');
     });
   });
 
   test('on a phone the picture and the inventory follow the text', async () => {
     await withBrowser(async (context) => {
       const page = await open(context);
-      await page.setViewportSize({ width: 390, height: 844 });
       await ready(page);
       await readIntroduction(page);
+      // Turned from a wide screen to a phone's, as the window of a browser is made narrow.
+      await page.setViewportSize({ width: 390, height: 844 });
+      await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
       const box = await page.locator('#TextInput').boundingBox();
       const picture = await page.locator('#cornice').boundingBox();
       const inventory = await page.locator('#Inventario').boundingBox();
@@ -209,6 +240,14 @@ describe('playing with the keyboard alone', () => {
       assert.ok(inventory.y >= picture.y + picture.height);
       const width = await page.evaluate(() => document.documentElement.scrollWidth);
       assert.ok(width <= 390, `the page is ${width} pixels wide`);
+      const newest = await page.locator('.riga').last().boundingBox();
+      const pane = await page.locator('#Schermo').boundingBox();
+      assert.ok(newest.y + newest.height <= pane.y + pane.height + 1, 'the newest line is out of sight');
+      // The lines wrap rather than lose their ends.
+      const cut = await page.$$eval('.riga', (rows) =>
+        rows.filter((row) => row.scrollWidth > row.clientWidth || row.scrollHeight > row.clientHeight + 1).length,
+      );
+      assert.equal(cut, 0);
     });
   });
 });
@@ -230,9 +269,9 @@ describe('files in the browser', () => {
       assert.equal(lines.at(-1), '');
       assert.ok(!/[^\r]\n/.test(saved), 'a line ends without CR');
       // The desktop's engine takes it up where the page left it: without the hook.
-      const played = playStream({ 'prova.sav': saved }, ['carica prova', 'inventario']);
-      assert.match(played, /Ho caricato/);
-      assert.doesNotMatch(played.split(' > INVENTARIO')[1], /gancio/);
+      const { output } = playStream(['carica prova', 'inventario'], { 'prova.sav': saved });
+      assert.match(output, /Ho caricato/);
+      assert.doesNotMatch(output.split(' > INVENTARIO')[1], /gancio/);
       assert.ok(await page.locator('#TextInput').evaluate((e) => e === document.activeElement));
 
       await page.reload();
@@ -267,6 +306,56 @@ describe('files in the browser', () => {
       for (const name of ['primo.sav', 'secondo.sav']) {
         assert.equal(await second.getByRole('button', { name: `Scarica ${name}` }).count(), 1);
       }
+    });
+  });
+
+  test('a saved game chosen on the computer is checked and loaded, and not kept', async () => {
+    await withBrowser(async (context) => {
+      const page = await open(context);
+      await ready(page);
+      await readIntroduction(page);
+      const choose = async (name, buffer) => {
+        const [chooser] = await Promise.all([
+          page.waitForEvent('filechooser'),
+          page.getByRole('button', { name: 'Carica una partita dal computer…' }).click(),
+        ]);
+        await chooser.setFiles({ name, mimeType: 'application/octet-stream', buffer });
+        await page.waitForFunction((word) => document.getElementById('Schermo').innerText.includes(word), name.split('.')[0]);
+      };
+      await choose('rotta.sav', Buffer.from('0\r\n"%s"\r\n'));
+      assert.match(await story(page), /Errore nel caricamento/);
+      await choose('enorme.sav', Buffer.alloc(3 * 1024 * 1024, '0'));
+      assert.match(await story(page), /enorme\nErrore nel caricamento/);
+      assert.match(await page.locator('#Inventarietto').innerText(), /gancio/);
+
+      const outside = playStream(['posa il gancio', 'salva fuori']).files['fuori.sav'];
+      await choose('fuori.sav', outside);
+      assert.match(await story(page), /Ho caricato nel file 'fuori\.sav'\./);
+      assert.doesNotMatch(await page.locator('#Inventarietto').innerText(), /gancio/);
+      assert.ok(await page.locator('#TextInput').evaluate((e) => e === document.activeElement));
+      assert.equal(await page.getByRole('button', { name: 'Scarica fuori.sav' }).count(), 0);
+    });
+  });
+
+  test('a game left when the page is hidden is kept and resumed at the next visit', async () => {
+    await withBrowser(async (context) => {
+      let page = await open(context);
+      await ready(page);
+      await readIntroduction(page);
+      await type(page, 'posa il gancio');
+      await page.evaluate(() => {
+        Object.defineProperty(document, 'visibilityState', { value: 'hidden', configurable: true });
+        document.dispatchEvent(new Event('visibilitychange'));
+      });
+      await waitUntilKept(page, 'ripresa.sav');
+
+      await page.reload();
+      await ready(page);
+      const resume = page.getByRole('button', { name: 'Riprendi la partita interrotta' });
+      await resume.click();
+      assert.match(await story(page), /Ho caricato nel file 'ripresa\.sav'\./);
+      assert.doesNotMatch(await page.locator('#Inventarietto').innerText(), /gancio/);
+      assert.ok(await page.locator('#TextInput').evaluate((e) => e === document.activeElement));
     });
   });
 

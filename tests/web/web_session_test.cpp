@@ -82,16 +82,22 @@ TEST_F(WebSessionTest, UpAndDownBrowseTheCommandsAndOtherKeysStartOver) {
   EXPECT_EQ(session.CommandBox(), "inventario");
 }
 
-TEST_F(WebSessionTest, ClosingThePageKeepsTheSettingsAndStopsTheKeys) {
-  folder.Write("iniziale.ini", "812.5\r\n604\r\n");
+TEST_F(WebSessionTest, AGameThatHasEndedTakesNothingMore) {
   session.Start();
-  session.Close();
-  EXPECT_TRUE(session.Ended());
-  EXPECT_EQ(session.Problem(), "");
-  EXPECT_EQ(folder.Read("iniziale.ini"), "812.5\r\n604\r\n");
-  const std::string box = session.CommandBox();
-  session.PressKey(kEnterKey);
-  EXPECT_EQ(session.CommandBox(), box);
+  while (session.CommandBox() == kPagePrompt) session.PressKey(kEnterKey);
+  Type("togliti il casco");
+  while (session.CommandBox() == kPagePrompt) session.PressKey(kEnterKey);
+  Type("finire");
+  ASSERT_TRUE(session.Ended());
+  session.TakeScrolledRows();
+  const auto rows = Rows();
+  session.Undo();
+  Type("guarda");
+  EXPECT_EQ(session.TakeScrolledRows(), 0);
+  EXPECT_EQ(Rows(), rows);
+  EXPECT_TRUE(session.KeepInterrupted());
+  EXPECT_FALSE(folder.Has("ripresa.sav"));
+  EXPECT_FALSE(session.CanResume());
 }
 
 TEST_F(WebSessionTest, ARestartWithoutItsDataEndsTheGameWithTheReason) {

@@ -36,7 +36,11 @@ EMSCRIPTEN_KEEPALIVE bool vortila_start(const char* dataFolder, const char* play
 }
 
 EMSCRIPTEN_KEEPALIVE void vortila_press_key(int keyCode) { session->PressKey(keyCode); }
-EMSCRIPTEN_KEEPALIVE void vortila_close() { session->Close(); }
+EMSCRIPTEN_KEEPALIVE void vortila_undo() { session->Undo(); }
+EMSCRIPTEN_KEEPALIVE void vortila_load_from(const char* file) { session->LoadFrom(file); }
+EMSCRIPTEN_KEEPALIVE bool vortila_can_resume() { return session->CanResume(); }
+EMSCRIPTEN_KEEPALIVE void vortila_resume() { session->Resume(); }
+EMSCRIPTEN_KEEPALIVE bool vortila_keep_interrupted() { return session->KeepInterrupted(); }
 
 EMSCRIPTEN_KEEPALIVE const char* vortila_command() { return session->CommandBox().c_str(); }
 EMSCRIPTEN_KEEPALIVE void vortila_set_command(const char* text) { session->SetTextInput(text); }
@@ -45,6 +49,9 @@ EMSCRIPTEN_KEEPALIVE int vortila_scrolled_rows() { return session->TakeScrolledR
 EMSCRIPTEN_KEEPALIVE const char* vortila_row(int row) { return session->Row(row).c_str(); }
 EMSCRIPTEN_KEEPALIVE const char* vortila_inventory() { return session->Inventory().c_str(); }
 EMSCRIPTEN_KEEPALIVE const char* vortila_picture() { return session->Picture().c_str(); }
+EMSCRIPTEN_KEEPALIVE const char* vortila_picture_description() {
+  return session->PictureDescription().c_str();
+}
 EMSCRIPTEN_KEEPALIVE bool vortila_ended() { return session->Ended(); }
 EMSCRIPTEN_KEEPALIVE const char* vortila_problem() {
   return session ? session->Problem().c_str() : startProblem.c_str();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -24,8 +25,16 @@ class WebSession final : public Window {
   // The keys of the command box, as the window passes them: every key to the key-down
   // handler, then Enter to the key-press handler.
   void PressKey(int keyCode);
-  // The page is going away, as closing the window does.
-  void Close();
+  // Ctrl+Z: back to just before the last step, at any moment.
+  void Undo();
+  // A saved game the player chose on their computer, checked and loaded as the window's
+  // menu loads one.
+  void LoadFrom(const std::filesystem::path& file);
+  bool CanResume() const;
+  void Resume();
+  // The page may be about to close: a game in the middle of play is kept in ripresa.sav, and
+  // goes on. False when the file cannot be written.
+  bool KeepInterrupted();
 
   // How many times the screen moved up since the last call. The page moves its own rows by
   // as many (all of them when it is 25 or more) before it compares the rows' texts.
@@ -33,8 +42,9 @@ class WebSession final : public Window {
   const std::string& CommandBox() const { return commandBox_; }
   const std::string& Row(int row) const { return rows_.at(row); }
   const std::string& Inventory() const { return inventory_; }
-  // The picture file shown, as the game names it; empty before the first.
+  // The picture file shown, as the game names it, and what it shows; empty before the first.
   const std::string& Picture() const { return picture_; }
+  const std::string& PictureDescription() const { return pictureDescription_; }
   bool Ended() const { return game_.ended; }
   // Empty, or what went wrong as the game ended.
   const std::string& Problem() const { return problem_; }
@@ -44,7 +54,7 @@ class WebSession final : public Window {
   std::string TextInput() const override { return commandBox_; }
   void SetTextInput(std::string_view text) override { commandBox_ = text; }
   void SetInventarietto(std::string_view text) override { inventory_ = text; }
-  void ShowImmagine(std::string_view fileName) override { picture_ = fileName; }
+  void ShowImmagine(std::string_view fileName, std::string_view description) override;
   void ShowOutput() override {}
   // A page has no window geometry of its own: the values of iniziale.ini are kept and
   // written back as they were read.
@@ -61,6 +71,7 @@ class WebSession final : public Window {
   std::string commandBox_;
   std::string inventory_;
   std::string picture_;
+  std::string pictureDescription_;
   WindowSettings settings_{kDefaultWindowSettings};
   std::string problem_;
   Game game_;
