@@ -174,7 +174,7 @@ TEST_F(ResumeTest, AGameKeptWithoutClosingGoesOnAndIsKeptAgainLater) {
   EXPECT_TRUE(KeepInterruptedGame(game));
   EXPECT_FALSE(window.ended);
   const std::string kept = folder.Read("ripresa.sav");
-  Type("prendi il gancio");
+  Type("accendi la torcia");
   EXPECT_TRUE(KeepInterruptedGame(game));
   EXPECT_NE(folder.Read("ripresa.sav"), kept);
 }
