@@ -1,5 +1,6 @@
 #include <malloc.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -8,6 +9,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,8 +19,9 @@
 
 // Timings of the desktop window, on whatever display Qt is given: from the launch of the
 // process to the first frame drawn, and from Enter to the frame that shows the answer, for
-// an ordinary command and for a command whose answer fills a page. Then the memory that the
-// story's scrollback takes when it is full.
+// an ordinary command and for a command whose answer fills a page, and from Ctrl+Z to the
+// frame that shows the game a turn back. Then the memory that the story's scrollback takes
+// when it is full.
 //
 //   vortila_window_bench FOLDER [LAUNCHED]
 //
@@ -71,6 +75,17 @@ void PressEnter(QLineEdit* box) {
   QApplication::sendEvent(box, &press);
 }
 
+// Microseconds from `act` to the end of the frame that shows what it did, or nothing when
+// no frame comes.
+std::optional<long long> TimeToFrame(FrameTimingApplication& app,
+                                     const std::function<void()>& act) {
+  const int frames = app.frames;
+  const long long started = MicrosecondsNow();
+  act();
+  if (!app.WaitForFrame(frames)) return std::nullopt;
+  return app.lastFrame - started;
+}
+
 // Microseconds from Enter to the answer's frame, `runs` times over.
 std::vector<long long> TimeCommand(FrameTimingApplication& app, vortila::OutputWindow& window,
                                    QLineEdit* box, const std::string& command, int runs) {
@@ -80,12 +95,30 @@ std::vector<long long> TimeCommand(FrameTimingApplication& app, vortila::OutputW
     window.game().world.StoryClock = 6;
     window.SetTextInput(command);
     app.WaitForFrame(app.frames);  // the box's new text, which the player typed beforehand
-    const int frames = app.frames;
-    const long long pressed = MicrosecondsNow();
-    PressEnter(box);
-    if (!app.WaitForFrame(frames)) break;
-    times.push_back(app.lastFrame - pressed);
+    const auto time = TimeToFrame(app, [&] { PressEnter(box); });
+    if (!time) break;
+    times.push_back(*time);
     while (box->text() == "(premi INVIO)") PressEnter(box);
+  }
+  std::sort(times.begin(), times.end());
+  return times;
+}
+
+// Microseconds from Ctrl+Z, which triggers the menu's entry "Annulla mossa", to the frame
+// that shows the game a turn back, `runs` times over. Each run lights the torch and takes it
+// back, so that the picture changes too.
+std::vector<long long> TimeUndo(FrameTimingApplication& app, vortila::OutputWindow& window,
+                                QLineEdit* box, int runs) {
+  QAction* undo = window.findChild<QAction*>("AnnullaMossa");
+  std::vector<long long> times;
+  for (int run = 0; run < runs; ++run) {
+    window.game().world.StoryClock = 6;
+    window.SetTextInput("accendi la torcia");
+    PressEnter(box);
+    app.WaitForFrame(app.frames);
+    const auto time = TimeToFrame(app, [&] { undo->trigger(); });
+    if (!time) break;
+    times.push_back(*time);
   }
   std::sort(times.begin(), times.end());
   return times;
@@ -148,6 +181,7 @@ int main(int argc, char** argv) {
   std::string long_command;
   for (int word = 0; word < 200; ++word) long_command += "avanti ";
   Report("Enter to the answer, a full page", TimeCommand(app, window, box, long_command, 100));
+  Report("Ctrl+Z to the game a turn back", TimeUndo(app, window, box, 300));
   MeasureScrollback(app, window);
   window.close();
   return 0;

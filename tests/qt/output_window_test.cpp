@@ -8,12 +8,14 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
 #include <filesystem>
+#include <optional>
 
 #include "app/qt/picture_pane.h"
 #include "app/qt/story_pane.h"
@@ -220,6 +222,8 @@ class OutputWindowTest : public QObject {
     std::filesystem::remove(session.folder.path() / "001.pkd");
     session.window.Start();
     QVERIFY(!session.Picture()->HasPicture());  // 001.pkd is not there
+    QCOMPARE(AccessibleText(session.Picture(), QAccessible::Description),
+             "Immagine non disponibile");
     session.PressEnter();
     PicturePane* pane = session.Picture();
     QVERIFY(pane->HasPicture());
@@ -231,6 +235,12 @@ class OutputWindowTest : public QObject {
     session.PressEnter();
     QVERIFY(!pane->HasPicture());
     QCOMPARE(pane->FileName(), "003.pkd");
+    // A picture shown before is read again once its file has changed.
+    QImage tall(10, 40, QImage::Format_RGB32);
+    tall.fill(Qt::blue);
+    QVERIFY(tall.save(QString::fromStdString((session.folder.path() / "002.pkd").string()), "PNG"));
+    session.window.ShowImmagine("002.pkd", "");
+    QCOMPARE(pane->grab().toImage().pixelColor(centre), QColor(Qt::blue));
   }
 
   void TheInventoryListsWhatIsCarriedOnceTheIntroductionEnds() {
@@ -289,6 +299,8 @@ class OutputWindowTest : public QObject {
     QVERIFY(AccessibleText(session.Story(), QAccessible::Value).contains("raggiunto la vortila."));
     QVERIFY(AccessibleText(session.Inventory(), QAccessible::Name).contains("il casco"));
     QCOMPARE(AccessibleText(session.Picture(), QAccessible::Name), "Immagine 007.pkd");
+    QVERIFY(AccessibleText(session.Picture(), QAccessible::Description)
+                .startsWith("L'apertura ovale si chiude come una palpebra"));
   }
 
   // At the bottom the pane is the game's screen: its 25 rows and nothing above them, at any
@@ -400,10 +412,12 @@ class OutputWindowTest : public QObject {
   void RicominciaFromTheMenuIsTheTypedRestartInEveryState() {
     Session session;
     session.StartAndPlay();
-    session.Type("prendi la torcia");
+    session.Type("accendi la torcia");
     session.Menu("Ricomincia")->trigger();
     QVERIFY(session.Screen().contains(" > RICOMINCIARE"));
     QVERIFY(session.Screen().contains("LA VORTILA"));
+    // The new game carries nothing yet, all through its introduction.
+    QCOMPARE(session.Carried(), "");
     // In the middle of the new introduction, a held page is turned first.
     QCOMPARE(session.Box()->text(), kHeldPage);
     session.Menu("Ricomincia")->trigger();
@@ -417,6 +431,84 @@ class OutputWindowTest : public QObject {
     QVERIFY(session.Screen().contains("LA VORTILA"));
     session.TurnPages();
     QCOMPARE(session.window.game().world.GameOverState, 0);
+  }
+
+  // Ctrl+Z, even with a command half typed and after a death, takes the game back to just
+  // before the fatal command: its picture, what is carried, a game in play again.
+  void CtrlZAfterADeathShowsTheGameBeforeTheFatalCommand() {
+    Session session;
+    session.StartAndPlay();
+    QVERIFY(QTest::qWaitForWindowActive(&session.window));
+    session.Type("accendi la torcia");
+    const QString picture = session.Picture()->FileName();
+    const QString carried = session.Carried();
+    session.Type("togliti il casco");
+    session.TurnPages();
+    QVERIFY(session.Screen().contains("Vuoi RICOMINCIARE o FINIRE?"));
+    QCOMPARE(session.Picture()->FileName(), "016.pkd");
+    QTest::keyClicks(session.Box(), "guar");
+    QTest::keyClick(session.Box(), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(session.Screen().contains("Ho annullato il comando «TOGLITI IL CASCO»."));
+    QCOMPARE(session.Picture()->FileName(), picture);
+    QCOMPARE(session.Carried(), carried);
+    QCOMPARE(session.window.game().world.GameOverState, 0);
+    // The key is the game's, not the command box's own undo.
+    QCOMPARE(session.Box()->text(), "guar");
+    // The menu's entry goes back one more step.
+    session.Menu("AnnullaMossa")->trigger();
+    QVERIFY(session.Screen().contains("Ho annullato il comando «ACCENDI LA TORCIA»."));
+    QVERIFY(session.Picture()->FileName() != picture);
+  }
+
+  // The menu's dialogs open in the player's folder and hand the chosen file to the game's
+  // own save and load, which answer on the screen as the typed commands do.
+  void TheMenusSaveAndLoadReachTheGame() {
+    Session session;
+    session.StartAndPlay();
+    QList<std::pair<FileDialogPurpose, std::filesystem::path>> asked;
+    std::optional<std::filesystem::path> answer = session.folder.path() / "menu.sav";
+    session.window.SetFileChooser(
+        [&](FileDialogPurpose purpose, const std::filesystem::path& folder) {
+          asked.append({purpose, folder});
+          return answer;
+        });
+    session.Menu("Salva")->trigger();
+    QVERIFY(session.folder.Has("menu.sav"));
+    QVERIFY(session.Screen().contains("Ho salvato nel file 'menu.sav'."));
+    session.Type("accendi la torcia");
+    const QString lit = session.Picture()->FileName();
+    session.Menu("Carica")->trigger();
+    QVERIFY(session.Screen().contains("Ho caricato nel file 'menu.sav'."));
+    QVERIFY(session.Picture()->FileName() != lit);
+    // A dialog closed without a choice leaves everything as it was.
+    answer.reset();
+    const QString before = session.Screen();
+    session.Menu("Carica")->trigger();
+    QCOMPARE(session.Screen(), before);
+    QCOMPARE(asked.size(), 3);
+    QCOMPARE(asked[0].first, FileDialogPurpose::Save);
+    QCOMPARE(asked[1].first, FileDialogPurpose::Load);
+    for (const auto& [purpose, folder] : asked) QCOMPARE(folder, session.folder.path());
+  }
+
+  void AGameClosedMidwayIsTakenUpFromTheMenu() {
+    Session session;
+    session.StartAndPlay();
+    const auto offered = [](OutputWindow& window) {
+      QMetaObject::invokeMethod(window.findChild<QMenu*>("Partita"), "aboutToShow");
+      return window.findChild<QAction*>("Riprendi")->isVisible();
+    };
+    QVERIFY(!offered(session.window));
+    session.Type("accendi la torcia");
+    QVERIFY(session.window.close());
+
+    OutputWindow again{session.folder.path()};
+    again.Start();
+    auto* box = again.findChild<QLineEdit*>("TextInput");
+    while (box->text() == kHeldPage) QTest::keyClick(box, Qt::Key_Return);
+    QVERIFY(offered(again));
+    again.findChild<QAction*>("Riprendi")->trigger();
+    QCOMPARE(again.findChild<PicturePane*>("immagine")->FileName(), "009.pkd");
   }
 
   void TheTextGrowsWithTheWindow() {

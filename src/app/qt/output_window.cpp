@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -26,6 +28,7 @@
 #include "app/keys.h"
 #include "app/qt/picture_pane.h"
 #include "app/qt/story_pane.h"
+#include "app/rewind.h"
 #include "app/startup.h"
 
 namespace vortila {
@@ -131,6 +134,22 @@ QString InventoryHtml(const QStringList& lines, int indent) {
   return html;
 }
 
+std::optional<std::filesystem::path> AskForFile(QWidget* parent, FileDialogPurpose purpose,
+                                                const std::filesystem::path& folder) {
+  const bool saving = purpose == FileDialogPurpose::Save;
+  QFileDialog dialog(parent, saving ? "Salva la partita" : "Carica una partita",
+                     QFile::decodeName(std::filesystem::absolute(folder).c_str()),
+                     "Partite salvate (*.sav);;Tutti i file (*)");
+  if (saving) {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("sav");
+  } else {
+    dialog.setFileMode(QFileDialog::ExistingFile);
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return std::filesystem::path(QFile::encodeName(dialog.selectedFiles().first()).toStdString());
+}
+
 }  // namespace
 
 OutputWindow::OutputWindow(GameFolders folders)
@@ -141,6 +160,9 @@ OutputWindow::OutputWindow(GameFolders folders)
       inventario_(new QGroupBox("Inventario", this)),
       inventarietto_(PlainLabel("Inventarietto", inventario_)),
       menus_(new QMenuBar(this)),
+      chooseFile_([this](FileDialogPurpose purpose, const std::filesystem::path& folder) {
+        return AskForFile(this, purpose, folder);
+      }),
       game_(*this, std::move(folders)) {
   setObjectName("Output");
   setWindowTitle("La Vortila");
@@ -194,8 +216,12 @@ OutputWindow::OutputWindow(GameFolders folders)
 void OutputWindow::BuildMenus() {
   // The menus keep the desktop's own font, whatever size the story's text takes.
   menus_->setFont(QApplication::font());
-  BuildGameMenu(*menus_->addMenu("&Partita"));
-  BuildViewMenu(*menus_->addMenu("&Vista"));
+  QMenu* game = menus_->addMenu("&Partita");
+  game->setObjectName("Partita");
+  BuildGameMenu(*game);
+  QMenu* view = menus_->addMenu("&Vista");
+  view->setObjectName("Vista");
+  BuildViewMenu(*view);
   for (QMenu* menu : menus_->findChildren<QMenu*>()) {
     // Menus are windows of their own: they take the window's look only when told to.
     menu->setAttribute(Qt::WA_WindowPropagation);
@@ -203,6 +229,17 @@ void OutputWindow::BuildMenus() {
 }
 
 void OutputWindow::BuildGameMenu(QMenu& menu) {
+  connect(AddAction(menu, "Salva", "&Salva…", {QKeySequence::Save}), &QAction::triggered, this,
+          [this] { SaveFromMenu(); });
+  connect(AddAction(menu, "Carica", "&Carica…", {QKeySequence::Open}), &QAction::triggered,
+          this, [this] { LoadFromMenu(); });
+  resume_ = AddAction(menu, "Riprendi", "Riprendi la partita &interrotta");
+  connect(resume_, &QAction::triggered, this, [this] { ResumeFromMenu(); });
+  // The entry is there only while there is an interrupted game to take up.
+  connect(&menu, &QMenu::aboutToShow, this, [this] { resume_->setVisible(CanResume(game_)); });
+  menu.addSeparator();
+  connect(AddAction(menu, "AnnullaMossa", "&Annulla mossa", {QKeySequence("Ctrl+Z")}),
+          &QAction::triggered, this, [this] { UndoFromMenu(); });
   connect(AddAction(menu, "Ricomincia", "&Ricomincia"), &QAction::triggered, this,
           [this] { RestartFromMenu(); });
   menu.addSeparator();
@@ -263,8 +300,8 @@ void OutputWindow::SetInventarietto(std::string_view text) {
 
 void OutputWindow::ShowImmagine(std::string_view fileName, std::string_view description) {
   const std::filesystem::path path = game_.folders.data / fileName;
-  immagine_->Show(QString::fromStdString(path.string()), FromUtf8(fileName));
-  immagine_->setAccessibleDescription(FromUtf8(description));
+  immagine_->Show(QString::fromStdString(path.string()), FromUtf8(fileName),
+                  FromUtf8(description));
 }
 
 void OutputWindow::ShowOutput() {
@@ -354,6 +391,24 @@ void OutputWindow::RunInGame(const std::function<void()>& work) {
   } catch (const std::exception& error) {
     if (!game_.ended) EndGame(game_, error.what());
   }
+}
+
+void OutputWindow::SaveFromMenu() {
+  const auto file = chooseFile_(FileDialogPurpose::Save, game_.folders.player);
+  if (file) RunInGame([&] { SaveGameAs(game_, *file); });
+}
+
+void OutputWindow::LoadFromMenu() {
+  const auto file = chooseFile_(FileDialogPurpose::Load, game_.folders.player);
+  if (file) RunInGame([&] { LoadGameFrom(game_, *file); });
+}
+
+void OutputWindow::ResumeFromMenu() {
+  RunInGame([&] { ResumeGame(game_); });
+}
+
+void OutputWindow::UndoFromMenu() {
+  RunInGame([&] { UndoTurn(game_); });
 }
 
 // The same as the player typing "ricominciare", which the game takes both in play and as

@@ -2,7 +2,9 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app/game.h"
@@ -23,6 +25,13 @@ namespace vortila {
 class PicturePane;
 class StoryPane;
 
+// What a file dialog of the menu is for.
+enum class FileDialogPurpose { Save, Load };
+// Asks the player for a saved game's file, starting in `folder`; nothing when the player
+// cancels. The window opens a file dialog; a test answers in its place.
+using FileChooser = std::function<std::optional<std::filesystem::path>(
+    FileDialogPurpose purpose, const std::filesystem::path& folder)>;
+
 // The window `Output`: the story pane, whose last 25 lines are the text screen, above the
 // command box, and beside them the picture pane over the inventory frame; above them the
 // menus "Partita" and "Vista". Its key events drive the game; the window ends the program
@@ -38,6 +47,8 @@ class OutputWindow final : public QWidget, public Window {
   // Empty, or what went wrong as the program ended, for the player to be told.
   const std::string& Problem() const { return problem_; }
   Game& game() { return game_; }
+
+  void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
 
   void ScrollTextlines() override;
   void SetTextline(int row, std::string_view text) override;
@@ -65,6 +76,10 @@ class OutputWindow final : public QWidget, public Window {
   bool IsMenuShortcut(const QKeyEvent& key) const;
   void RunInGame(const std::function<void()>& work);
 
+  void SaveFromMenu();
+  void LoadFromMenu();
+  void ResumeFromMenu();
+  void UndoFromMenu();
   void RestartFromMenu();
 
   void Zoom(int steps);
@@ -80,6 +95,7 @@ class OutputWindow final : public QWidget, public Window {
   QGroupBox* inventario_;
   QLabel* inventarietto_;
   QMenuBar* menus_;
+  QAction* resume_ = nullptr;
   QAction* fullScreen_ = nullptr;
 
   // The carried things as the game last listed them, one a line.
@@ -87,6 +103,7 @@ class OutputWindow final : public QWidget, public Window {
   // Steps of a tenth of the size that fits the window: 0 fits, +1 is a tenth larger.
   int zoom_ = 0;
   LookChoice look_ = LookChoice::System;
+  FileChooser chooseFile_;
   std::string problem_;
   Game game_;
 };

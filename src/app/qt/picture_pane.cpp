@@ -1,26 +1,49 @@
 #include "app/qt/picture_pane.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 
 namespace vortila {
 
-PicturePane::PicturePane(QWidget* parent) : QWidget(parent) {
+namespace {
+
+// Room for about six of the game's pictures as read, of 480 by 720 pixels.
+constexpr qsizetype kPicturesKeptBytes = 8 << 20;
+
+}  // namespace
+
+PicturePane::PicturePane(QWidget* parent) : QWidget(parent), read_(kPicturesKeptBytes) {
   setObjectName("immagine");
   setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
   setFocusPolicy(Qt::NoFocus);
 }
 
-void PicturePane::Show(const QString& path, const QString& fileName) {
-  QImageReader reader(path);
-  reader.setDecideFormatFromContent(true);
-  picture_ = reader.read();
+void PicturePane::Show(const QString& path, const QString& fileName,
+                       const QString& description) {
+  picture_ = Read(path);
   scaled_ = QPixmap();
   fileName_ = fileName;
   setAccessibleName(QStringLiteral("Immagine ") + fileName);
   setAccessibleDescription(picture_.isNull() ? QStringLiteral("Immagine non disponibile")
-                                             : QString());
+                                             : description);
   update();
+}
+
+// A picture is read again when its file has changed since.
+QImage PicturePane::Read(const QString& path) {
+  const QFileInfo file(path);
+  const QString key = QStringLiteral("%1\n%2\n%3")
+                          .arg(path)
+                          .arg(file.lastModified().toMSecsSinceEpoch())
+                          .arg(file.size());
+  if (const QImage* known = read_.object(key)) return *known;
+  QImageReader reader(path);
+  reader.setDecideFormatFromContent(true);
+  const QImage picture = reader.read();
+  if (!picture.isNull()) read_.insert(key, new QImage(picture), picture.sizeInBytes());
+  return picture;
 }
 
 void PicturePane::paintEvent(QPaintEvent*) {
