@@ -1,10 +1,12 @@
 #include <benchmark/benchmark.h>
 #include <curses.h>
+#include <malloc.h>
 #include <unistd.h>
 
 #include <clocale>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "app/keys.h"
@@ -95,6 +97,39 @@ void CommandToScreen(benchmark::State& state) {
   }
 }
 BENCHMARK(CommandToScreen);
+
+// The heap that reading back keeps once it holds all it keeps: the session's lines of the
+// length the game prints, measured as what letting the session go gives back.
+void MemoryOfTheScrollback(benchmark::State& state) {
+  const std::string line(kWrapWidth, 'x');
+  for (auto _ : state) {
+    std::optional<TermSession> session;
+    session.emplace(std::filesystem::path("."));
+    for (std::size_t row = 0; row < kScrollbackLines + kScreenRows; ++row) {
+      session->ScrollTextlines();
+      session->SetTextline(kBottomRow, line);
+    }
+    const std::size_t full = mallinfo2().uordblks;
+    state.counters["lines"] = static_cast<double>(session->ScrollbackSize());
+    session.reset();
+    const double bytes = static_cast<double>(full - mallinfo2().uordblks);
+    state.counters["bytes"] = bytes;
+    state.counters["bytes_per_line"] = bytes / static_cast<double>(kScrollbackLines);
+  }
+}
+BENCHMARK(MemoryOfTheScrollback)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A page back through the session, drawn: what PgUp costs.
+void PageUpToScreen(benchmark::State& state) {
+  TermBench bench;
+  for (auto _ : state) {
+    bench.Key({TermKey::kPageUp});
+    state.PauseTiming();
+    bench.Key({TermKey::kPageDown});
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(PageUpToScreen);
 
 // What a new picture, or a new pane size, costs once before the cache holds it.
 void ConvertPictureForPane(benchmark::State& state) {

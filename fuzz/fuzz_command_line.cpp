@@ -50,6 +50,7 @@ struct StartedGame {
     game.world = world;
     game.parser = parser;
     game.turn = {};
+    game.rewind.clear();
     game.ended = false;
     game.screen.LinesShown = 0;
     game.screen.HeldText.clear();

@@ -39,8 +39,13 @@ void StreamSession::SetTextline(int row, std::string_view text) {
 // The bottom row may still be growing (the echo of the command that showed the picture, a
 // sentence printed in pieces): the picture's line waits until that line is written.
 void StreamSession::ShowImmagine(std::string_view fileName, std::string_view description) {
-  std::string line = "[immagine " + std::string(fileName) + "]";
-  if (!description.empty()) line += " " + std::string(description);
+  std::string line = "[immagine ";
+  line += fileName;
+  line += ']';
+  if (!description.empty()) {
+    line += ' ';
+    line += description;
+  }
   if (bottomWritten_) {
     WriteLine(line);
   } else {
