@@ -8,18 +8,13 @@ namespace {
 
 void RestoreStep(Game& game, const RewindStep& step) {
   World& world = game.world;
-  ParserState& parser = game.parser;
   world.objects.ObjectLocation = step.locations;
   world.objects.ObjectFlags = step.flags;
   world.CurrentRoom = step.CurrentRoom;
   world.StoryClock = step.StoryClock;
   world.GameOverState = step.GameOverState;
   world.WheelPosition = step.WheelPosition;
-  parser.PreviousVerb = step.PreviousVerb;
-  parser.ReferentFemSingular = step.ReferentFemSingular;
-  parser.ReferentFemPlural = step.ReferentFemPlural;
-  parser.ReferentMascPlural = step.ReferentMascPlural;
-  parser.ReferentMascSingular = step.ReferentMascSingular;
+  game.parser = step.parser;
   game.turn = step.turn;
   SetInventoryLabel(game.screen, step.inventory);
   if (step.picture != game.screen.Picture) ShowPicture(game.screen, step.picture);
@@ -31,7 +26,6 @@ bool PageHeld(const Screen& screen) { return !screen.HeldText.empty() && screen.
 
 RewindStep TakeSnapshot(const Game& game, std::string command) {
   const World& world = game.world;
-  const ParserState& parser = game.parser;
   RewindStep step;
   step.command = std::move(command);
   step.locations = world.objects.ObjectLocation;
@@ -40,11 +34,7 @@ RewindStep TakeSnapshot(const Game& game, std::string command) {
   step.StoryClock = world.StoryClock;
   step.GameOverState = world.GameOverState;
   step.WheelPosition = world.WheelPosition;
-  step.PreviousVerb = parser.PreviousVerb;
-  step.ReferentFemSingular = parser.ReferentFemSingular;
-  step.ReferentFemPlural = parser.ReferentFemPlural;
-  step.ReferentMascPlural = parser.ReferentMascPlural;
-  step.ReferentMascSingular = parser.ReferentMascSingular;
+  step.parser = game.parser;
   step.turn = game.turn;
   step.picture = game.screen.Picture;
   step.inventory = game.screen.Inventory;

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "parser/parser_state.h"
 #include "rules/rules.h"
 #include "world/world.h"
 
@@ -29,11 +30,11 @@ struct RewindStep {
   int StoryClock = 0;
   int GameOverState = 0;
   int WheelPosition = 0;
-  int PreviousVerb = 0;
-  int ReferentFemSingular = 0;
-  int ReferentFemPlural = 0;
-  int ReferentMascPlural = 0;
-  int ReferentMascSingular = 0;
+  // The parser is kept whole, so that all it carries from one command to the next (the
+  // previous verb, the pronouns, a question waiting for its answer) comes back, whatever it
+  // comes to carry; the token table of the command before comes with it, and the next
+  // command replaces it anyway.
+  ParserState parser;
   TurnVariables turn;
   std::string picture;
   std::string inventory;
