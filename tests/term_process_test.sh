@@ -15,6 +15,8 @@ cp "$data"/* "$work/play"
 printf ' 1000\n720\n' >"$work/play/iniziale.ini"
 # The pane stays after the game ends, so that its end can be looked at.
 echo 'set -g remain-on-exit on' >"$work/tmux.conf"
+# The server outlives each game's session, so that the next session never races its exit.
+echo 'set -s exit-empty off' >>"$work/tmux.conf"
 
 socket="vortila-term-test-$$"
 tmux_() { tmux -u -L "$socket" -f "$work/tmux.conf" "$@"; }
