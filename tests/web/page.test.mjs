@@ -192,11 +192,26 @@ describe('playing with the keyboard alone', () => {
       assert.match(await page.locator('.riga').last().innerText(), /tuta spaziale/);
 
       assert.match(await page.getByRole('img').getAttribute('alt'), /\S{10}/);
-      const colour = (n) =>
-        page.locator(`.riga:nth-last-child(${n})`).evaluate((row) => getComputedStyle(row).color);
-      assert.notEqual(await colour(25), await colour(23));
-      assert.notEqual(await colour(24), await colour(23));
-      assert.notEqual(await colour(25), await colour(24));
+      // The two oldest rows are fainter than the rest, and still readable, in either look.
+      for (const colorScheme of ['light', 'dark']) {
+        await page.emulateMedia({ colorScheme });
+        const contrasts = await page.evaluate(() => {
+          const luminance = (colour) => {
+            const [r, g, b] = colour.match(/\d+/g).map((c) => {
+              const s = c / 255;
+              return s <= 0.03928 ? s / 12.92 : ((s + 0.055) / 1.055) ** 2.4;
+            });
+            return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+          };
+          const background = luminance(getComputedStyle(document.getElementById('Schermo')).backgroundColor);
+          return [25, 24, 23].map((n) => {
+            const text = luminance(getComputedStyle(document.querySelector(`.riga:nth-last-child(${n})`)).color);
+            return (Math.max(text, background) + 0.05) / (Math.min(text, background) + 0.05);
+          });
+        });
+        const [oldest, older, recent] = contrasts;
+        assert.ok(oldest >= 4.5 && oldest < older && older < recent, `${colorScheme}: ${contrasts}`);
+      }
     });
   });
 
