@@ -1,7 +1,7 @@
 // Measures the browser edition in headless Chromium (run by bench/measure-web): what a
 // player downloads before the first page shows, pictures apart, as sent and compressed
-// with gzip; the time from the navigation to the first page of the introduction; and the
-// time from Enter to the reply painted.
+// with gzip; the time from the navigation to the first page of the introduction shown; and
+// the time from Enter to the reply painted.
 import { gzipSync } from 'node:zlib';
 import { launch, newProfile, removeProfile, serve } from './browser.mjs';
 
@@ -46,19 +46,23 @@ async function downloadSize(url) {
   });
 }
 
+// A first visit, in a browser just started with a profile of its own, and a reload, when
+// everything is cached.
 async function navigationTimes(url) {
-  const cold = [];
-  const warm = [];
+  const first = [];
+  const reloaded = [];
   for (let i = 0; i < NAVIGATIONS; i++) {
     await withPage(async (page) => {
       await page.goto(url);
-      cold.push(await firstPage(page));
+      first.push(await firstPage(page));
       await page.reload();
-      warm.push(await firstPage(page));
+      reloaded.push(await firstPage(page));
     });
   }
-  console.log(`navigation to the first page     median ${median(cold).toFixed(1)} ms with ` +
-              `nothing cached, ${median(warm).toFixed(1)} ms reloaded (${NAVIGATIONS} each)`);
+  const report = (what, times) =>
+    console.log(`${what.padEnd(33)}median ${median(times).toFixed(1)} ms (${NAVIGATIONS} times)`);
+  report('first page, first visit', first);
+  report('first page, reloaded', reloaded);
 }
 
 // Enter is dispatched as the keyboard would; the work is the key's handler with the page's
