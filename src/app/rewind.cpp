@@ -20,8 +20,6 @@ void RestoreStep(Game& game, const RewindStep& step) {
   if (step.picture != game.screen.Picture) ShowPicture(game.screen, step.picture);
 }
 
-bool PageHeld(const Screen& screen) { return !screen.HeldText.empty() && screen.LinesShown >= 1; }
-
 }  // namespace
 
 RewindStep TakeSnapshot(const Game& game, std::string command) {

@@ -90,6 +90,8 @@ void ToggleTranscript(Screen& screen) {
   screen.TranscriptOn = !screen.TranscriptOn;
 }
 
+bool PageHeld(const Screen& screen) { return !screen.HeldText.empty() && screen.LinesShown >= 1; }
+
 void DropHeldPage(Screen& screen) {
   screen.HeldText.clear();
   screen.LinesShown = 0;

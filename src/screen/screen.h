@@ -62,6 +62,9 @@ void PushLine(Screen& screen, std::string_view line);
 // Starts or stops copying the lines that scroll up into Debug.txt.
 void ToggleTranscript(Screen& screen);
 
+// Whether text waits for the next page: then Enter on a command box that holds anything
+// turns the page, whatever the player has typed over the page prompt.
+bool PageHeld(const Screen& screen);
 // Drops the text held for the next page, when what it belongs to is gone (a step undone,
 // another game loaded): nothing is held any more and the command box loses its page prompt.
 void DropHeldPage(Screen& screen);

@@ -188,7 +188,8 @@ OutputWindow::OutputWindow(GameFolders folders)
   inventario_->setToolTip("Oggetti in tuo possesso");
   inventario_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
   inventarietto_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  // The frame is narrow: a long title goes on in the next line rather than being cut off.
+  // The frame is narrow: a long title goes on in the next line rather than being cut off,
+  // indented, which takes rich text; every title is escaped into it.
   inventarietto_->setTextFormat(Qt::RichText);
   inventarietto_->setWordWrap(true);
   inventarietto_->setAccessibleDescription("Oggetti in tuo possesso");
@@ -264,11 +265,16 @@ void OutputWindow::BuildViewMenu(QMenu& menu) {
 
   QMenu* looks = menu.addMenu("&Aspetto");
   auto* choices = new QActionGroup(looks);
-  const std::pair<LookChoice, QString> kLooks[] = {{LookChoice::System, "Come il &sistema"},
-                                                   {LookChoice::Light, "&Chiaro"},
-                                                   {LookChoice::Dark, "Sc&uro"}};
-  for (const auto& [choice, text] : kLooks) {
-    QAction* action = AddAction(*looks, text, text);
+  struct LookEntry {
+    LookChoice choice;
+    const char* name;
+    const char* text;
+  };
+  constexpr LookEntry kLooks[] = {{LookChoice::System, "AspettoDelSistema", "Come il &sistema"},
+                                  {LookChoice::Light, "AspettoChiaro", "&Chiaro"},
+                                  {LookChoice::Dark, "AspettoScuro", "Sc&uro"}};
+  for (const auto& [choice, name, text] : kLooks) {
+    QAction* action = AddAction(*looks, name, text);
     action->setCheckable(true);
     action->setChecked(choice == look_);
     choices->addAction(action);
@@ -416,7 +422,8 @@ void OutputWindow::UndoFromMenu() {
 // would have to, so that nothing of it is lost from the story.
 void OutputWindow::RestartFromMenu() {
   RunInGame([&] {
-    while (!game_.ended && textInput_->text() == FromUtf8(kPagePrompt)) {
+    while (!game_.ended && PageHeld(game_.screen)) {
+      textInput_->setText(FromUtf8(kPagePrompt));
       KeyPress(game_, kEnterKey);
     }
     if (game_.ended) return;

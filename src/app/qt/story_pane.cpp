@@ -1,13 +1,12 @@
 #include "app/qt/story_pane.h"
 
-#include <QEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QWheelEvent>
-#include <algorithm>
-#include <cmath>
+#include <array>
+#include <cstdlib>
 
 namespace vortila {
 
@@ -36,9 +35,6 @@ StoryPane::StoryPane(QWidget* parent) : QPlainTextEdit(parent) {
   setAccessibleName("Storia");
   setAccessibleDescription("Il racconto della partita: le ultime 25 righe sono lo schermo");
   setReadOnly(true);
-  // The room above the rows, when the pane is taller than they need, is the screen's too.
-  setBackgroundRole(QPalette::Base);
-  setAutoFillBackground(true);
   setTextInteractionFlags(Qt::TextSelectableByMouse);
   // The keys belong to the command box, wherever the player clicks.
   setFocusPolicy(Qt::NoFocus);
@@ -93,26 +89,23 @@ bool StoryPane::AtBottom() const {
   return verticalScrollBar()->value() == verticalScrollBar()->maximum();
 }
 
-void StoryPane::changeEvent(QEvent* event) {
-  QPlainTextEdit::changeEvent(event);
-  if (event->type() == QEvent::FontChange) FitScreenRows();
-}
-
-// Rows 0 and 1 fade by a veil of the background's own colour laid over them, so that they
-// fade alike in every look and the lines keep no colour of their own as they move up.
+// At the bottom the pane is the game's screen: the lines above its rows, which fill the
+// room the rows leave in a tall pane, are covered with the background until the player
+// scrolls back. Rows 0 and 1 fade by a veil of the background's colour laid over them, so
+// that they fade alike in every look and the lines keep no colour of their own as they move
+// up.
 void StoryPane::paintEvent(QPaintEvent* event) {
   QPlainTextEdit::paintEvent(event);
   QPainter painter(viewport());
   QColor veil = palette().color(QPalette::Base);
+  const QRectF oldest = blockBoundingGeometry(RowBlock(0)).translated(contentOffset());
+  if (AtBottom() && oldest.top() > 0) {
+    painter.fillRect(QRectF(0, 0, viewport()->width(), oldest.top()), veil);
+  }
   for (int row = 0; row < int(kFadingVeils.size()); ++row) {
     veil.setAlphaF(kFadingVeils[row]);
     painter.fillRect(blockBoundingGeometry(RowBlock(row)).translated(contentOffset()), veil);
   }
-}
-
-void StoryPane::resizeEvent(QResizeEvent* event) {
-  QPlainTextEdit::resizeEvent(event);
-  FitScreenRows();
 }
 
 // Ctrl and the wheel zoom the whole window, which the window does; the pane does not zoom
@@ -128,17 +121,6 @@ void StoryPane::wheelEvent(QWheelEvent* event) {
 // The document always holds the 25 rows, so the screen's rows are its last 25 blocks.
 QTextBlock StoryPane::RowBlock(int row) const {
   return document()->findBlockByNumber(document()->blockCount() - kScreenRows + row);
-}
-
-// At the bottom the pane shows the 25 rows and no line of the past above them: the room the
-// rows do not need stays empty above them. A text zoomed in past that shows what fits. The
-// pane lays a line out in whole pixels, and it counts a line as shown only when the
-// document's margin below it and one pixel more fit too.
-void StoryPane::FitScreenRows() {
-  const int rowHeight = static_cast<int>(std::ceil(QFontMetricsF(font()).lineSpacing()));
-  const int margin = static_cast<int>(std::ceil(document()->documentMargin()));
-  const int rows = kScreenRows * rowHeight + 2 * margin + 1;
-  setViewportMargins(0, std::max(0, contentsRect().height() - rows), 0, 0);
 }
 
 }  // namespace vortila

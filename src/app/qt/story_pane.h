@@ -30,15 +30,12 @@ class StoryPane final : public QPlainTextEdit {
   bool AtBottom() const;
 
  protected:
-  void changeEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
 
  private:
   // The line that shows row `row`; rows below 0 are the lines that left the screen.
   QTextBlock RowBlock(int row) const;
-  void FitScreenRows();
 
   bool atBottom_ = true;
 };
