@@ -41,6 +41,8 @@ vortila_spelling_packages=(hunspell hunspell-it)
 # Node.js to run them, Chromium in which the page is tested, and Python, whose web server
 # serves the site. npm comes with some builds of Node.js; see vortila_prepare_web_tests.
 vortila_web_packages=(emscripten googletest nodejs chromium python3)
+# The benchmarks of whole processes: instruction counts, peak memory and repeated wall times.
+vortila_measure_packages=(valgrind time hyperfine jq)
 
 # Configures (once) and builds a preset quietly, all of it or the targets named after it;
 # the build's own output shows on failure.
