@@ -106,8 +106,9 @@ TEST(TwoFoldersTest, TheDataFolderIsOnlyReadAndThePlayersFilesGoToThePlayersFold
   std::filesystem::rename(data.path() / "iniziale.ini", player.path() / "iniziale.ini");
   const auto delivered = FilesIn(data.path());
 
-  std::ostringstream out;
-  StreamSession session(out, GameFolders(data.path(), player.path()));
+  std::string out;
+  StreamSession session([&](std::string_view text) { out += text; },
+                        GameFolders(data.path(), player.path()));
   session.Start();
   for (std::string_view line : {"", "", "", "", "", "", "", "salva prova", "trascrizione",
                                 "prendi la torcia", "carica prova", "trascrizione"}) {
@@ -115,7 +116,7 @@ TEST(TwoFoldersTest, TheDataFolderIsOnlyReadAndThePlayersFilesGoToThePlayersFold
   }
   session.Close();
 
-  EXPECT_THAT(out.str(), HasSubstr("Ho caricato nel file 'prova.sav'."));
+  EXPECT_THAT(out, HasSubstr("Ho caricato nel file 'prova.sav'."));
   EXPECT_EQ(session.Problem(), "");
   EXPECT_EQ(FilesIn(data.path()), delivered);
   EXPECT_TRUE(player.Has("prova.sav"));

@@ -56,11 +56,11 @@ TEST(StreamSession, PictureLinesComeBetweenSentencesAndAfterTheirCommand) {
   testing::TempFolder folder;
   folder.WithGameData();
   for (std::string_view transcript : {"vittoria.txt", "finale-casco.txt"}) {
-    std::ostringstream out;
-    StreamSession session(out, folder.path());
+    std::string out;
+    StreamSession session([&](std::string_view text) { out += text; }, folder.path());
     session.Start();
     for (const std::string& command : CommandsOf(transcript)) session.Enter(command);
-    const std::vector<std::string> lines = Lines(out.str());
+    const std::vector<std::string> lines = Lines(out);
     SCOPED_TRACE(transcript);
     ExpectPicturesBetweenSentences(lines);
     // The escape's picture used to come out before the command that showed it.
@@ -77,11 +77,10 @@ TEST(StreamSession, APictureWithoutADescriptionIsNamedAlone) {
   testing::TempFolder folder;
   folder.WithGameData();
   folder.Write("descrizioni.txt", "# solo il titolo\r\n001.pkd   Il titolo.\t\r\n\r\n002.pkd\r\n");
-  std::ostringstream out;
-  StreamSession session(out, folder.path());
+  std::string text;
+  StreamSession session([&](std::string_view written) { text += written; }, folder.path());
   session.Start();
   session.Enter("");
-  const std::string text = out.str();
   EXPECT_NE(text.find("[immagine 001.pkd] Il titolo.\n"), std::string::npos);
   EXPECT_NE(text.find("[immagine 002.pkd]\n"), std::string::npos);
 }

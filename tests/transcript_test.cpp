@@ -23,29 +23,29 @@ struct Failure {
 
 class TranscriptPlayer {
  public:
-  explicit TranscriptPlayer(const std::filesystem::path& folder) : session_(out_, folder) {
+  explicit TranscriptPlayer(const std::filesystem::path& folder) : session_([this](std::string_view text) { out_ += text; }, folder) {
     session_.Start();
   }
 
   void Check(int line, const std::string& check) {
     const bool mustAppear = check.front() != '!';
     const std::string text = mustAppear ? check : check.substr(1);
-    const bool appears = out_.str().find(text, checked_) != std::string::npos;
+    const bool appears = out_.find(text, checked_) != std::string::npos;
     if (appears != mustAppear) {
       failures_.push_back({line, (mustAppear ? "missing: " : "present: ") + text});
     }
   }
 
   void Command(const std::string& typed) {
-    checked_ = out_.str().size();
+    checked_ = out_.size();
     session_.Enter(typed);
   }
 
   const std::vector<Failure>& failures() const { return failures_; }
-  std::string OutputSinceLastCommand() const { return out_.str().substr(checked_); }
+  std::string OutputSinceLastCommand() const { return out_.substr(checked_); }
 
  private:
-  std::ostringstream out_;
+  std::string out_;
   StreamSession session_;
   std::size_t checked_ = 0;
   std::vector<Failure> failures_;

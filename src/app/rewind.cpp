@@ -6,10 +6,48 @@ namespace vortila {
 
 namespace {
 
+// Slot i's location is entry i, and its flags entry kObjectSlots + 1 + i.
+template <typename Table, typename Visit>
+void ForEachObjectText(Table& objects, Visit visit) {
+  int entry = 0;
+  for (auto& location : objects.ObjectLocation) visit(entry++, location);
+  for (auto& flags : objects.ObjectFlags) visit(entry++, flags);
+}
+
+}  // namespace
+
+ObjectStates::ObjectStates(const ObjectTable& objects) {
+  std::size_t size = 0;
+  ForEachObjectText(objects, [&](int, const std::string& text) { size += text.size(); });
+  texts_.reserve(size);
+  ForEachObjectText(objects, [&](int entry, const std::string& text) {
+    texts_ += text;
+    ends_[entry] = static_cast<std::uint32_t>(texts_.size());
+  });
+}
+
+std::string_view ObjectStates::Text(int entry) const {
+  const std::uint32_t begin = entry == 0 ? 0 : ends_[entry - 1];
+  return std::string_view(texts_).substr(begin, ends_[entry] - begin);
+}
+
+bool ObjectStates::Match(const ObjectTable& objects) const {
+  bool same = true;
+  ForEachObjectText(objects, [&](int entry, const std::string& text) {
+    same = same && text == Text(entry);
+  });
+  return same;
+}
+
+void ObjectStates::RestoreTo(ObjectTable& objects) const {
+  ForEachObjectText(objects, [&](int entry, std::string& text) { text = Text(entry); });
+}
+
+namespace {
+
 void RestoreStep(Game& game, const RewindStep& step) {
   World& world = game.world;
-  world.objects.ObjectLocation = step.locations;
-  world.objects.ObjectFlags = step.flags;
+  step.objects.RestoreTo(world.objects);
   world.CurrentRoom = step.CurrentRoom;
   world.StoryClock = step.StoryClock;
   world.GameOverState = step.GameOverState;
@@ -26,8 +64,7 @@ RewindStep TakeSnapshot(const Game& game, std::string command) {
   const World& world = game.world;
   RewindStep step;
   step.command = std::move(command);
-  step.locations = world.objects.ObjectLocation;
-  step.flags = world.objects.ObjectFlags;
+  step.objects = ObjectStates(world.objects);
   step.CurrentRoom = world.CurrentRoom;
   step.StoryClock = world.StoryClock;
   step.GameOverState = world.GameOverState;
@@ -41,8 +78,7 @@ RewindStep TakeSnapshot(const Game& game, std::string command) {
 
 bool IsUnchanged(const Game& game, const RewindStep& step) {
   const World& world = game.world;
-  return world.objects.ObjectLocation == step.locations &&
-         world.objects.ObjectFlags == step.flags && world.CurrentRoom == step.CurrentRoom &&
+  return step.objects.Match(world.objects) && world.CurrentRoom == step.CurrentRoom &&
          world.StoryClock == step.StoryClock && world.GameOverState == step.GameOverState &&
          world.WheelPosition == step.WheelPosition;
 }

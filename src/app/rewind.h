@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <deque>
 #include <string>
 #include <string_view>
@@ -18,14 +20,34 @@ struct Game;
 // How many turns the game can go back.
 inline constexpr std::size_t kRewindLevels = 100;
 
+// Where every object was and what its flags said, in one text: the locations of slots 0..50,
+// then their flags, one after the other. One allocation keeps them all, where a copy of the
+// two columns would make one for every flags text too long to sit in its string.
+class ObjectStates {
+ public:
+  ObjectStates() = default;
+  explicit ObjectStates(const ObjectTable& objects);
+
+  // Whether `objects` has these locations and flags.
+  bool Match(const ObjectTable& objects) const;
+  void RestoreTo(ObjectTable& objects) const;
+
+ private:
+  static constexpr int kTexts = 2 * (kObjectSlots + 1);
+  // The text of entry i (slot i's location, or slot i - 51's flags) ends at ends_[i].
+  std::string_view Text(int entry) const;
+
+  std::string texts_;
+  std::array<std::uint32_t, kTexts> ends_{};
+};
+
 // The game as it was before one step: the world's changing part, the story variables, what
 // the parser carries from one command to the next, and what the window showed beside the
 // text. The text screen is not part of it: going back prints below what is there.
 struct RewindStep {
   // The step as the screen echoed it ("PRENDI LA TORCIA"), to say what was undone.
   std::string command;
-  ObjectTable::Column<std::string> locations;
-  ObjectTable::Column<std::string> flags;
+  ObjectStates objects;
   int CurrentRoom = 0;
   int StoryClock = 0;
   int GameOverState = 0;

@@ -1,7 +1,7 @@
 #include "world/world.h"
 
 #include <algorithm>
-#include <functional>
+#include <bit>
 
 namespace vortila {
 
@@ -36,7 +36,12 @@ void ForEachListedWord(std::string_view words, Visit visit) {
   }
 }
 
-std::size_t HashOf(std::string_view word) { return std::hash<std::string_view>{}(word); }
+// FNV-1a: a few instructions a character, and words this short spread well enough.
+std::uint32_t HashOf(std::string_view word) {
+  std::uint32_t hash = 2166136261u;
+  for (const char c : word) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+  return hash;
+}
 
 // Only a single word can be looked up in the index; anything else (the rest of a long
 // command, a pronoun's marker) is searched for in the lists themselves.
@@ -44,21 +49,35 @@ bool IsSingleWord(std::string_view word) {
   return !word.empty() && word.find(' ') == std::string_view::npos;
 }
 
+WordIndex::Table HashTable(const std::vector<WordIndex::Entry>& entries) {
+  WordIndex::Table table(std::bit_ceil(2 * entries.size() + 1));
+  const std::size_t mask = table.size() - 1;
+  for (const WordIndex::Entry& entry : entries) {
+    std::size_t at = entry.hash & mask;
+    while (table[at].slot != WordIndex::kEmptyCell) at = (at + 1) & mask;
+    table[at] = entry;
+  }
+  return table;
+}
+
 // The slots, in ascending order, that `names` accepts for `word`: among those the index
 // gives for a single word, or among all `slots` for anything else.
 template <typename Names>
-std::vector<int> SlotsNaming(const WordIndex::Entries& index, int slots, std::string_view word,
+std::vector<int> SlotsNaming(const WordIndex::Table& table, int slots, std::string_view word,
                              Names names) {
   std::vector<int> found;
   const auto accept = [&](int slot) {
     if ((found.empty() || found.back() != slot) && names(slot)) found.push_back(slot);
   };
-  if (IsSingleWord(word)) {
-    const std::size_t hash = HashOf(word);
-    auto at = std::lower_bound(index.begin(), index.end(), std::pair(hash, 0));
-    for (; at != index.end() && at->first == hash; ++at) accept(at->second);
-  } else {
+  if (!IsSingleWord(word)) {
     for (int slot = 0; slot <= slots; ++slot) accept(slot);
+  } else if (!table.empty()) {
+    const std::uint32_t hash = HashOf(word);
+    const std::size_t mask = table.size() - 1;
+    for (std::size_t at = hash & mask; table[at].slot != WordIndex::kEmptyCell;
+         at = (at + 1) & mask) {
+      if (table[at].hash == hash) accept(table[at].slot);
+    }
   }
   return found;
 }
@@ -67,26 +86,29 @@ std::vector<int> SlotsNaming(const WordIndex::Entries& index, int slots, std::st
 
 void IndexWords(World& world) {
   WordIndex& index = world.wordIndex;
-  index = WordIndex();
+  index.longestList = 0;
   const auto measure = [&](std::string_view text) {
     index.longestList = std::max(index.longestList, text.size());
   };
+  std::vector<WordIndex::Entry> entries;
+  entries.reserve(1024);
   for (int entry = 0; entry <= kVerbSlots; ++entry) {
     measure(world.verbs.VerbWords[entry]);
     ForEachListedWord(world.verbs.VerbWords[entry], [&](std::string_view word) {
-      index.verbEntries.emplace_back(HashOf(word), entry);
+      entries.push_back({HashOf(word), entry});
     });
   }
+  index.verbEntries = HashTable(entries);
+  entries.clear();
   for (int slot = 0; slot <= kObjectSlots; ++slot) {
     measure(world.objects.ObjectNouns[slot]);
     measure(world.objects.ObjectId[slot]);
     ForEachListedWord(world.objects.ObjectNouns[slot], [&](std::string_view word) {
-      index.objects.emplace_back(HashOf(word), slot);
+      entries.push_back({HashOf(word), slot});
     });
-    index.objects.emplace_back(HashOf(world.objects.ObjectId[slot]), slot);
+    entries.push_back({HashOf(world.objects.ObjectId[slot]), slot});
   }
-  std::sort(index.verbEntries.begin(), index.verbEntries.end());
-  std::sort(index.objects.begin(), index.objects.end());
+  index.objects = HashTable(entries);
 }
 
 std::vector<int> VerbEntriesNaming(const World& world, std::string_view word) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -41,12 +42,21 @@ struct VerbTable {
 // For each word of the verb table, the verb entries that list it; for each noun and Id of
 // the object table, the objects that have it. The words and the Ids never change once the
 // data files have been read, so the index built then (IndexWords) serves until they are read
-// again. It keeps the hash of each word beside its slot, sorted: the hash finds the few slots
-// to look at, and each is then checked against its own list.
+// again. It keeps the hash of each word beside its slot in an open-addressed table, filled
+// in ascending order of slot: the cells from a hash's own cell to the next empty one hold
+// every slot with that hash, still in ascending order, and each is then checked against its
+// own list.
 struct WordIndex {
-  using Entries = std::vector<std::pair<std::size_t, int>>;
-  Entries verbEntries;
-  Entries objects;
+  static constexpr int kEmptyCell = -1;
+  struct Entry {
+    std::uint32_t hash = 0;
+    int slot = kEmptyCell;
+  };
+  // A power of two in size, at least twice as large as what it holds; empty before
+  // IndexWords has run.
+  using Table = std::vector<Entry>;
+  Table verbEntries;
+  Table objects;
   // No word list and no Id is longer: a longer word cannot be named anywhere, and is
   // turned away before it is hashed or searched for.
   std::size_t longestList = 0;

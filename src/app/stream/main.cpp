@@ -1,5 +1,11 @@
-#include <iostream>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
+#include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/launch/folders.h"
@@ -8,29 +14,107 @@
 #include "world/files.h"
 
 // vortila-stream: the game on standard input and output, for scripts, tests, pipes and
-// screen readers.
-int main(int argc, char** argv) {
-  std::ios::sync_with_stdio(false);
-  const vortila::LaunchOptions options =
-      vortila::ReadLaunchOptions(std::vector<std::string>(argv + 1, argv + argc));
+// screen readers. It reads and writes through plain file descriptors: the standard streams
+// would bring their whole locale machinery into every start, which costs more than reading
+// the game's data.
+namespace {
+
+void WriteAll(int descriptor, std::string_view text) {
+  while (!text.empty()) {
+    const ssize_t written = write(descriptor, text.data(), text.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return;
+    text.remove_prefix(static_cast<std::size_t>(written));
+  }
+}
+
+// Standard input one line at a time, without its line end, however long the line: each
+// byte is looked at once.
+class InputLines {
+ public:
+  // Gives false at the end of input; a last line without its line end still counts.
+  bool Next(std::string& line) {
+    line.clear();
+    bool read = false;
+    while (Fill()) {
+      read = true;
+      const char* start = buffer_ + used_;
+      const auto* end = static_cast<const char*>(std::memchr(start, '\n', filled_ - used_));
+      if (end != nullptr) {
+        line.append(start, end);
+        used_ += static_cast<std::size_t>(end - start) + 1;
+        return true;
+      }
+      line.append(start, filled_ - used_);
+      used_ = filled_;
+    }
+    return read;
+  }
+
+ private:
+  // Whether unread bytes are waiting, reading more when none are.
+  bool Fill() {
+    if (used_ < filled_) return true;
+    ssize_t got;
+    do {
+      got = read(STDIN_FILENO, buffer_, sizeof buffer_);
+    } while (got < 0 && errno == EINTR);
+    used_ = 0;
+    filled_ = got > 0 ? static_cast<std::size_t>(got) : 0;
+    return filled_ > 0;
+  }
+
+  char buffer_[1 << 16];
+  std::size_t used_ = 0;
+  std::size_t filled_ = 0;
+};
+
+// --help, --version and a mistaken command line, answered through string streams made only
+// then.
+std::optional<int> AnswerLaunchOptions(const vortila::LaunchOptions& options) {
+  if (options.action == vortila::LaunchOptions::Action::kPlay) return std::nullopt;
   const vortila::ProgramAbout about{
       "vortila-stream", "Il gioco come flusso di testo: ogni riga dell'input è un comando."};
-  if (const auto status = vortila::AnswerLaunchOptions(options, about, std::cout, std::cerr)) {
-    return *status;
-  }
+  std::ostringstream out;
+  std::ostringstream err;
+  const auto status = vortila::AnswerLaunchOptions(options, about, out, err);
+  WriteAll(STDOUT_FILENO, out.str());
+  WriteAll(STDERR_FILENO, err.str());
+  return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const vortila::LaunchOptions options =
+      vortila::ReadLaunchOptions(std::vector<std::string>(argv + 1, argv + argc));
+  if (const auto status = AnswerLaunchOptions(options)) return *status;
+  // What the game wrote in one key event goes out at its end, as one write.
+  std::string output;
+  const auto sendOutput = [&output] {
+    WriteAll(STDOUT_FILENO, output);
+    output.clear();
+  };
   try {
-    vortila::StreamSession session(std::cout, vortila::PrepareFolders(options));
+    vortila::StreamSession session([&output](std::string_view text) { output += text; },
+                                   vortila::PrepareFolders(options));
     session.Start();
+    sendOutput();
+    InputLines input;
     std::string line;
-    while (!session.Ended() && std::getline(std::cin, line)) session.Enter(line);
+    while (!session.Ended() && input.Next(line)) {
+      session.Enter(line);
+      sendOutput();
+    }
     session.Close();
+    sendOutput();
     if (!session.Problem().empty()) {
-      std::cerr << session.Problem() << '\n';
+      WriteAll(STDERR_FILENO, session.Problem() + '\n');
       return 1;
     }
   } catch (const vortila::StartupError& error) {
-    std::cout.flush();
-    std::cerr << error.what() << '\n';
+    sendOutput();
+    WriteAll(STDERR_FILENO, std::string(error.what()) + '\n');
     return 1;
   }
   return 0;

@@ -5,8 +5,8 @@
 
 namespace vortila {
 
-StreamSession::StreamSession(std::ostream& out, GameFolders folders)
-    : out_(out), game_(*this, std::move(folders)) {}
+StreamSession::StreamSession(Output output, GameFolders folders)
+    : output_(std::move(output)), game_(*this, std::move(folders)) {}
 
 void StreamSession::Start() {
   StartGame(game_);
@@ -61,7 +61,6 @@ void StreamSession::EndProgram(std::string_view problem) {
 void StreamSession::FinishKeyEvent() {
   WriteBottomRow();
   if (!ended_ && commandBox_ == kPagePrompt) WriteLine(kPagePrompt);
-  out_.flush();
 }
 
 void StreamSession::WriteBottomRow() {
@@ -71,6 +70,9 @@ void StreamSession::WriteBottomRow() {
   pictureLines_.clear();
 }
 
-void StreamSession::WriteLine(std::string_view line) { out_ << line << '\n'; }
+void StreamSession::WriteLine(std::string_view line) {
+  output_(line);
+  output_("\n");
+}
 
 }  // namespace vortila

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <filesystem>
-#include <ostream>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,7 +19,11 @@ namespace vortila {
 
 class StreamSession final : public Window {
  public:
-  StreamSession(std::ostream& out, GameFolders folders);
+  // Receives what the session writes, whole lines with their line ends. The session keeps
+  // nothing back: whoever owns the output decides when it goes out.
+  using Output = std::function<void(std::string_view text)>;
+
+  StreamSession(Output output, GameFolders folders);
 
   // Starts the game. Throws StartupError.
   void Start();
@@ -52,7 +56,7 @@ class StreamSession final : public Window {
   void WriteBottomRow();
   void WriteLine(std::string_view line);
 
-  std::ostream& out_;
+  Output output_;
   std::string bottomRow_;
   bool bottomWritten_ = true;
   std::vector<std::string> pictureLines_;
