@@ -1,5 +1,6 @@
 #include "parser/normalise.h"
 
+#include <bitset>
 #include <cstddef>
 #include <vector>
 
@@ -137,25 +138,34 @@ bool BeginsAWord(std::string_view line, std::string_view form) {
   return false;
 }
 
-// Where the words of `line` begin: right after each blank.
-std::vector<std::size_t> WordStarts(std::string_view line) {
-  std::vector<std::size_t> starts;
-  for (std::size_t at = line.find(' '); at != std::string_view::npos; at = line.find(' ', at + 1)) {
-    starts.push_back(at + 1);
-  }
-  return starts;
-}
-
-bool AnyWordBeginsWith(std::string_view line, const std::vector<std::size_t>& starts,
-                       std::string_view form) {
-  for (const std::size_t start : starts) {
-    if (line.size() - start >= form.size() && line[start] == form[0] &&
-        line.compare(start, form.size(), form) == 0) {
-      return true;
+// Where the words of a line begin, right after each blank, and the letters they begin with:
+// most forms begin with a letter that begins no word of the command, and are passed over
+// without looking at the line.
+class WordStarts {
+ public:
+  explicit WordStarts(std::string_view line) {
+    for (std::size_t at = line.find(' '); at != std::string_view::npos;
+         at = line.find(' ', at + 1)) {
+      starts_.push_back(at + 1);
+      if (at + 1 < line.size()) initials_.set(static_cast<unsigned char>(line[at + 1]));
     }
   }
-  return false;
-}
+
+  bool AnyBeginsWith(std::string_view line, std::string_view form) const {
+    if (!initials_.test(static_cast<unsigned char>(form[0]))) return false;
+    for (const std::size_t start : starts_) {
+      if (line.size() - start >= form.size() && line[start] == form[0] &&
+          line.compare(start, form.size(), form) == 0) {
+        return true;
+      }
+    }
+    return false;
+  }
+
+ private:
+  std::vector<std::size_t> starts_;
+  std::bitset<256> initials_;
+};
 
 }  // namespace
 
@@ -186,9 +196,9 @@ void NormaliseInput(std::string& InputLine) {
   InputLine.insert(0, 1, ' ');
   // Most forms stand nowhere in a command; the places where words begin are few, and
   // looking only there tells quickly which forms need a pass over the line.
-  std::vector<std::size_t> starts = WordStarts(InputLine);
+  WordStarts starts(InputLine);
   for (const Replacement& r : kReplacements) {
-    if (!AnyWordBeginsWith(InputLine, starts, r.form)) continue;
+    if (!starts.AnyBeginsWith(InputLine, r.form)) continue;
     ReplaceWord(InputLine, r.form, r.replacement);
     starts = WordStarts(InputLine);
   }
