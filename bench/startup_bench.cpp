@@ -18,7 +18,7 @@ void StartToFirstPage(benchmark::State& state) {
     HeadlessWindow window;
     Game game(window, std::filesystem::path(VORTILA_DATA_DIR));
     StartGame(game);
-    benchmark::DoNotOptimize(game.screen.HeldText.data());
+    benchmark::DoNotOptimize(game.screen.LinesShown);
   }
 }
 BENCHMARK(StartToFirstPage);
@@ -49,6 +49,29 @@ void MegabyteCommandLine(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * line.size()));
 }
 BENCHMARK(MegabyteCommandLine)->Unit(benchmark::kMillisecond);
+
+// A word of clitics ("prendilolo...") is answered once for each of them: the reply runs to
+// many pages, and reading it to the end should cost in proportion to its length. The fit
+// that the benchmark reports for the range of lengths tells whether it does.
+void CliticsReadToTheLastPage(benchmark::State& state) {
+  HeadlessWindow window;
+  Game game(window, VORTILA_DATA_DIR);
+  StartGame(game);
+  while (window.commandBox == kPagePrompt) KeyPress(game, kEnterKey);
+  std::string line = "prendi";
+  for (int64_t i = 0; i < state.range(0); ++i) line += "lo";
+  for (auto _ : state) {
+    window.commandBox = line;
+    KeyPress(game, kEnterKey);
+    while (window.commandBox == kPagePrompt) KeyPress(game, kEnterKey);
+  }
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(CliticsReadToTheLastPage)
+    ->RangeMultiplier(2)
+    ->Range(25'000, 400'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
 
 }  // namespace
 }  // namespace vortila

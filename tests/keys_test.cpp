@@ -102,7 +102,7 @@ TEST_F(GameTest, ALongReplyIsReadPageByPage) {
     ++pages;
   }
   EXPECT_EQ(pages, 1);
-  EXPECT_EQ(game.screen.HeldText, "");
+  EXPECT_TRUE(game.screen.HeldText.empty());
   EXPECT_EQ(window.commandBox, "");
 }
 

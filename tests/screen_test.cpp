@@ -81,27 +81,46 @@ TEST_F(ScreenTest, AFullPageHoldsTheRestBehindThePrompt) {
   PrintText(screen, "uno^due^tre");
   EXPECT_EQ(Row(24), "uno");
   EXPECT_EQ(window.commandBox, kPagePrompt);
-  EXPECT_EQ(screen.HeldText, "due^ tre ");
+  EXPECT_EQ(screen.HeldText.Text(), "due^ tre ");
 
   // Shown again on a fresh page, the held text breaks where it did before.
-  const std::string held = screen.HeldText;
   screen.LinesShown = 0;
-  PrintText(screen, held);
+  PrintHeldText(screen);
   EXPECT_EQ(Row(23), "due");
   EXPECT_EQ(Row(24), " tre ");
-  EXPECT_EQ(screen.HeldText, "");
+  EXPECT_TRUE(screen.HeldText.empty());
 }
 
 TEST_F(ScreenTest, HeldWrappedLinesAreJoinedAgainAndRewrapped) {
   screen.LinesShown = 23;
   const std::string words = std::string(60, 'a') + " bbbb cccc dddd";
   PrintText(screen, words);
-  EXPECT_EQ(screen.HeldText, std::string(60, 'a') + " bbbb cccc dddd ");
+  EXPECT_EQ(screen.HeldText.Text(), std::string(60, 'a') + " bbbb cccc dddd ");
   screen.LinesShown = 0;
-  const std::string held = screen.HeldText;
-  PrintText(screen, held);
+  PrintHeldText(screen);
   EXPECT_EQ(Row(23), std::string(60, 'a') + " bbbb");
   EXPECT_EQ(Row(24), "cccc dddd ");
+}
+
+// Each time the rest of a reply is held again, its lines after a break begin with one more
+// blank: the last page of sixty lines shows them indented twice.
+TEST_F(ScreenTest, TextHeldAgainGainsABlankAfterEachBreak) {
+  std::string text = "riga1";
+  for (int line = 2; line <= 60; ++line) text += "^riga" + std::to_string(line);
+  PrintText(screen, text);
+  const auto turnPage = [&] {
+    EXPECT_EQ(window.commandBox, kPagePrompt);
+    screen.LinesShown = 0;
+    PrintHeldText(screen);
+  };
+  turnPage();
+  EXPECT_EQ(Row(kBottomRow - 22), "riga24");
+  EXPECT_EQ(Row(kBottomRow - 21), " riga25");
+  turnPage();
+  EXPECT_EQ(Row(kBottomRow - 13), " riga47");
+  EXPECT_EQ(Row(kBottomRow - 12), "  riga48");
+  EXPECT_EQ(Row(kBottomRow), "  riga60  ");
+  EXPECT_TRUE(screen.HeldText.empty());
 }
 
 TEST_F(ScreenTest, TheTranscriptGetsEachLineWhenItScrollsUp) {

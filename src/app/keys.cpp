@@ -44,9 +44,7 @@ void ContinuePage(Game& game) {
   game.screen.LinesShown = 0;
   game.window.SetTextInput("");
   AdvanceSlideshow(game);
-  // A copy: printing empties HeldText and may fill it again with what still does not fit.
-  const std::string held = game.screen.HeldText;
-  PrintText(game.screen, held);
+  PrintHeldText(game.screen);
 }
 
 void RememberCommand(Game& game, std::string line) {

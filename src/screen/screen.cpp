@@ -1,49 +1,217 @@
 #include "screen/screen.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "text/utf8.h"
 
 namespace vortila {
 
+namespace {
+
+bool IsBreakMark(char byte) { return byte == '^' || byte == '\r'; }
+
+// Appends the character that starts at `pos` to `line`, moves past it and returns its first
+// byte, which is all the wrapping needs to know of it.
+char AppendCharacter(std::string_view text, std::size_t& pos, std::string& line) {
+  const std::size_t from = pos;
+  const char first = text[pos];
+  if (static_cast<unsigned char>(first) < 0x80) {
+    ++pos;
+  } else {
+    NextCodePoint(text, pos);
+  }
+  line.append(text, from, pos - from);
+  return first;
+}
+
+// A text being printed, read character by character.
+class TextSource {
+ public:
+  explicit TextSource(std::string_view text) : text_(text) {}
+
+  bool AtEnd() const { return pos_ == text_.size(); }
+  char AppendNext(std::string& line) { return AppendCharacter(text_, pos_, line); }
+  std::size_t Here() const { return pos_; }
+  void HoldFrom(Screen& screen, std::size_t from) const {
+    screen.HeldText.Hold(text_.substr(from));
+  }
+
+ private:
+  std::string_view text_;
+  std::size_t pos_ = 0;
+};
+
+}  // namespace
+
+// The held text being printed again on a fresh page, read character by character with the
+// blanks its pieces count.
+class HeldReader {
+ public:
+  struct Position {
+    std::size_t piece = 0;
+    std::size_t leadingBlanks = 0;
+    std::size_t pos = 0;
+    std::size_t markBlanks = 0;
+  };
+
+  explicit HeldReader(HeldRest held) : held_(std::move(held)) { EnterPiece(0); }
+
+  // A print continues an open bottom line: the held text is printed as if it followed it.
+  static HeldRest AfterOpenLine(HeldRest held, std::string_view line) {
+    held.pieces_.insert(held.pieces_.begin(), HeldRest::Piece{std::string(line)});
+    return held;
+  }
+
+  bool AtEnd() const { return here_.piece == held_.pieces_.size(); }
+
+  char AppendNext(std::string& line) {
+    const HeldRest::Piece& piece = held_.pieces_[here_.piece];
+    char first = ' ';
+    if (here_.leadingBlanks > 0) {
+      --here_.leadingBlanks;
+      line += ' ';
+    } else if (here_.markBlanks > 0) {
+      --here_.markBlanks;
+      line += ' ';
+    } else {
+      first = AppendCharacter(piece.text, here_.pos, line);
+      if (IsBreakMark(first)) here_.markBlanks = piece.markBlanks;
+    }
+    if (PieceIsRead()) EnterPiece(here_.piece + 1);
+    return first;
+  }
+
+  Position Here() const { return here_; }
+
+  // What is left from `from` is held again, and so gains a blank after each break mark and
+  // one at its end.
+  void HoldFrom(Screen& screen, const Position& from) {
+    auto& pieces = held_.pieces_;
+    pieces.erase(pieces.begin(), pieces.begin() + static_cast<std::ptrdiff_t>(from.piece));
+    if (pieces.empty()) {
+      pieces.emplace_back();
+    } else {
+      // Blanks already begun after a mark that stays behind no longer follow a mark.
+      pieces.front().leadingBlanks = from.leadingBlanks + from.markBlanks;
+      pieces.front().start = from.pos;
+    }
+    for (HeldRest::Piece& piece : pieces) ++piece.markBlanks;
+    pieces.back().text += ' ';
+    screen.HeldText = std::move(held_);
+  }
+
+ private:
+  bool PieceIsRead() const {
+    return here_.leadingBlanks == 0 && here_.markBlanks == 0 &&
+           here_.pos == held_.pieces_[here_.piece].text.size();
+  }
+
+  // Moves to the first piece from `piece` on that has anything left to read.
+  void EnterPiece(std::size_t piece) {
+    for (here_.piece = piece; here_.piece < held_.pieces_.size(); ++here_.piece) {
+      const HeldRest::Piece& next = held_.pieces_[here_.piece];
+      here_.leadingBlanks = next.leadingBlanks;
+      here_.pos = next.start;
+      here_.markBlanks = 0;
+      if (!PieceIsRead()) return;
+    }
+  }
+
+  HeldRest held_;
+  Position here_;
+};
+
+void HeldRest::Hold(std::string_view rest) {
+  // Freshly held text has one blank after each mark; it joins the last piece when that one
+  // has not been held again since.
+  if (pieces_.empty() || pieces_.back().markBlanks != 1) pieces_.push_back({{}, 0, 0, 1});
+  std::string& text = pieces_.back().text;
+  text += rest;
+  text += ' ';
+}
+
+std::string HeldRest::Text() const {
+  std::string text;
+  for (const Piece& piece : pieces_) {
+    text.append(piece.leadingBlanks, ' ');
+    for (std::size_t pos = piece.start; pos < piece.text.size(); ++pos) {
+      text += piece.text[pos];
+      if (IsBreakMark(piece.text[pos])) text.append(piece.markBlanks, ' ');
+    }
+  }
+  return text;
+}
+
+namespace {
+
+// Once a line finds the page full, it and everything after it are held in one go: the
+// screen shows nothing more until the player turns the page.
+template <typename Source, typename Position>
+void HoldRest(Screen& screen, Source& source, const Position& lineStart) {
+  screen.window.SetTextInput(kPagePrompt);
+  source.HoldFrom(screen, lineStart);
+  screen.LineComplete = true;
+}
+
+// Breaks the text into lines at break marks and at the first blank after the 64th
+// character, and shows them until the page is full.
+template <typename Source>
+void PrintLines(Screen& screen, Source& source) {
+  std::string line;
+  std::size_t characters = 0;
+  auto lineStart = source.Here();
+  while (!source.AtEnd()) {
+    const char first = source.AppendNext(line);
+    ++characters;
+    if (!IsBreakMark(first) && !(first == ' ' && characters > kWrapWidth)) continue;
+    ++screen.LinesShown;
+    if (screen.LinesShown >= kPageSize) {
+      HoldRest(screen, source, lineStart);
+      // The last line of the text, if nothing else, comes after this one.
+      ++screen.LinesShown;
+      return;
+    }
+    // The blank at the cut, or the break mark, is not shown.
+    line.pop_back();
+    PushLine(screen, line);
+    line.clear();
+    characters = 0;
+    lineStart = source.Here();
+  }
+  ++screen.LinesShown;
+  if (screen.LinesShown >= kPageSize) {
+    HoldRest(screen, source, lineStart);
+  } else {
+    PushLine(screen, line);
+  }
+}
+
+bool ContinuesOpenLine(const Screen& screen) {
+  return !screen.LineComplete && screen.LinesShown < kPageSize;
+}
+
+}  // namespace
+
 void PrintText(Screen& screen, std::string_view text) {
   // An open bottom line is continued: the text is printed as if it had been part of it.
   std::string continued;
-  if (!screen.LineComplete && screen.LinesShown < kPageSize) {
+  if (ContinuesOpenLine(screen)) {
     continued = screen.Textlines[kBottomRow];
     continued += text;
     text = continued;
   }
+  TextSource source(text);
+  PrintLines(screen, source);
+}
 
-  // The line being gathered is always the stretch of `text` from `lineStart` to `pos`.
-  std::size_t lineStart = 0;
-  std::size_t characters = 0;
-  std::size_t pos = 0;
-  while (pos < text.size()) {
-    const char byte = text[pos];
-    if (static_cast<unsigned char>(byte) < 0x80) {
-      ++pos;
-    } else {
-      NextCodePoint(text, pos);
-    }
-    ++characters;
-    if (byte == ' ' && characters > kWrapWidth) {
-      // Cut at the first blank after the 64th character; the blank itself is dropped.
-      ++screen.LinesShown;
-      PushLine(screen, text.substr(lineStart, pos - 1 - lineStart));
-      lineStart = pos;
-      characters = 0;
-    } else if (byte == '^' || byte == '\r') {
-      // A held line keeps its break mark, so that HeldText prints again as it was written.
-      ++screen.LinesShown;
-      const std::size_t end = screen.LinesShown < kPageSize ? pos - 1 : pos;
-      PushLine(screen, text.substr(lineStart, end - lineStart));
-      lineStart = pos;
-      characters = 0;
-    }
+void PrintHeldText(Screen& screen) {
+  HeldRest held = std::exchange(screen.HeldText, {});
+  if (ContinuesOpenLine(screen)) {
+    held = HeldReader::AfterOpenLine(std::move(held), screen.Textlines[kBottomRow]);
   }
-  ++screen.LinesShown;
-  PushLine(screen, text.substr(lineStart));
+  HeldReader source(std::move(held));
+  PrintLines(screen, source);
 }
 
 void PrintOpen(Screen& screen, std::string_view text) {
@@ -53,8 +221,8 @@ void PrintOpen(Screen& screen, std::string_view text) {
 }
 
 void PushLine(Screen& screen, std::string_view line) {
-  if (screen.LinesShown < kPageSize) screen.HeldText.clear();
-  if (screen.LineComplete && screen.LinesShown < kPageSize) {
+  screen.HeldText.clear();
+  if (screen.LineComplete) {
     std::move(screen.Textlines.begin() + 1, screen.Textlines.end(), screen.Textlines.begin());
     screen.window.ScrollTextlines();
     if (screen.TranscriptOn) {
@@ -62,14 +230,8 @@ void PushLine(Screen& screen, std::string_view line) {
       screen.transcript.flush();
     }
   }
-  if (screen.LinesShown < kPageSize) {
-    screen.Textlines[kBottomRow] = line;
-    screen.window.SetTextline(kBottomRow, line);
-  } else {
-    screen.window.SetTextInput(kPagePrompt);
-    screen.HeldText += line;
-    screen.HeldText += ' ';
-  }
+  screen.Textlines[kBottomRow] = line;
+  screen.window.SetTextline(kBottomRow, line);
   screen.LineComplete = true;
 }
 

@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "screen/window.h"
 
@@ -27,6 +28,35 @@ inline constexpr std::string_view kTranscriptFileName = "Debug.txt";
 // A picture's file name ("009.pkd") and the short description of what it shows.
 using PictureDescriptions = std::map<std::string, std::string, std::less<>>;
 
+// The rest of a text that a full page held back, as the player will read it when he turns
+// the page. Held lines keep their break marks, wrapped lines get back the blank they were
+// cut at, and each print held is followed by one blank, so that printing the held text
+// again re-wraps it from the top of a fresh page. Held again, the rest of it gains one more
+// blank after each break mark and one at its end. The text is kept as it was printed and
+// those blanks are counted rather than written, so that a page turn costs what it shows,
+// not what is still held.
+class HeldRest {
+ public:
+  bool empty() const { return pieces_.empty(); }
+  void clear() { pieces_.clear(); }
+  // Holds what a print could not show, from the start of its first held line.
+  void Hold(std::string_view rest);
+  // The held text whole, as it will be printed.
+  std::string Text() const;
+
+ private:
+  friend class HeldReader;
+  // A stretch of held text: `leadingBlanks` blanks, then `text` from `start`, with
+  // `markBlanks` blanks after each break mark.
+  struct Piece {
+    std::string text;
+    std::size_t start = 0;
+    std::size_t leadingBlanks = 0;
+    std::size_t markBlanks = 0;
+  };
+  std::vector<Piece> pieces_;
+};
+
 struct Screen {
   Screen(Window& window, std::filesystem::path folder)
       : window(window), folder(std::move(folder)) {}
@@ -36,8 +66,11 @@ struct Screen {
   std::filesystem::path folder;
 
   std::array<std::string, kScreenRows> Textlines;
+  // Lines pushed since the last command. Past a full page only the first held line and
+  // whether another follows are counted: every count from there up means the same, a page
+  // held, and an open print that takes one back still finds the page full.
   int LinesShown = 0;
-  std::string HeldText;
+  HeldRest HeldText;
   // False only between an open print and the next line pushed: the bottom line is then
   // continued, not scrolled.
   bool LineComplete = false;
@@ -52,12 +85,16 @@ struct Screen {
 };
 
 // Prints `text` with wrapping and paging; "^" and a carriage return break the line.
-// `text` must not view the screen's own HeldText or rows, which printing changes.
+// `text` must not view the screen's own rows, which printing changes.
 void PrintText(Screen& screen, std::string_view text);
+// Prints the held text on a fresh page, as printing it again would: what still does not fit
+// is held again.
+void PrintHeldText(Screen& screen);
 // Prints `text` and leaves its last line open, so that the next print continues it and the
 // screen line is counted once.
 void PrintOpen(Screen& screen, std::string_view text);
-// Puts one finished line on the screen, or into HeldText when the page is full.
+// Puts one finished line at the bottom of the screen; the page has room for it. Lines past
+// a full page are held by the print that makes them.
 void PushLine(Screen& screen, std::string_view line);
 // Starts or stops copying the lines that scroll up into Debug.txt.
 void ToggleTranscript(Screen& screen);
