@@ -175,15 +175,17 @@ TEST(DataFiles, AMissingFileIsNamed) {
   EXPECT_EQ(StartupMessage([&] { RequireReadableFile(folder.path(), "010.pkd"); }), "(no error)");
 }
 
-TEST(DataFiles, AByteOrderMarkAndBadBytesDoNotSpoilTheFile) {
+// An escape sequence in a text would reach a terminal as a command, not as text.
+TEST(DataFiles, AByteOrderMarkBadBytesAndControlCharactersDoNotSpoilTheFile) {
   testing::TempFolder folder;
-  folder.Write("000.pkd",
-               "\xEF\xBB\xBF' gli oggetti\r\n" + std::string(kPlayerAndRoom) +
-                   "torcia,stesso,\"la torcia\xFF\",\"torcia\",\"%f\",\"Una torcia.\"\r\n");
+  folder.Write("000.pkd", "\xEF\xBB\xBF' gli oggetti\r\n" + std::string(kPlayerAndRoom) +
+                              "torcia,stesso,\"la torcia\xFF\",\"torcia\",\"%f\",\"Una\ttorcia."
+                              "\x1B[2J\"\r\n");
   ObjectTable objects;
   LoadObjects(objects, folder.path());
   EXPECT_EQ(objects.ObjectId[1], "stesso");
   EXPECT_EQ(objects.ObjectTitle[3], "la torcia\uFFFD");
+  EXPECT_EQ(objects.ObjectDescription[3], "Una torcia. [2J");
 }
 
 TEST(DataFiles, TheDeliveredFilesLoad) {

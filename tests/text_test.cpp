@@ -15,27 +15,35 @@
 namespace vortila {
 namespace {
 
+using namespace std::string_view_literals;
+
 TEST(Utf8, BadBytesBecomeReplacementCharactersOneEach) {
-  EXPECT_EQ(RepairUtf8("ok"), "ok");
-  EXPECT_EQ(RepairUtf8("città"), "città");
-  EXPECT_EQ(RepairUtf8("a\xFF"
-                       "b"),
+  const auto repaired = [](std::string_view text) { return CleanText(text, LineEnds::kKept); };
+  EXPECT_EQ(repaired("ok"), "ok");
+  EXPECT_EQ(repaired("città"), "città");
+  EXPECT_EQ(repaired("a\xFF"
+                     "b"),
             "a\uFFFD"
             "b");
   // A truncated sequence, an overlong slash and an encoded surrogate.
-  EXPECT_EQ(RepairUtf8("\xC3"), "\uFFFD");
-  EXPECT_EQ(RepairUtf8("\xC0\xAF"), "\uFFFD\uFFFD");
-  EXPECT_EQ(RepairUtf8("\xED\xA0\x80"), "\uFFFD\uFFFD\uFFFD");
-  EXPECT_EQ(RepairUtf8("\xF0\x9F\x9A\x80"), "\xF0\x9F\x9A\x80");
+  EXPECT_EQ(repaired("\xC3"), "\uFFFD");
+  EXPECT_EQ(repaired("\xC0\xAF"), "\uFFFD\uFFFD");
+  EXPECT_EQ(repaired("\xED\xA0\x80"), "\uFFFD\uFFFD\uFFFD");
+  EXPECT_EQ(repaired("\xF0\x9F\x9A\x80"), "\xF0\x9F\x9A\x80");
   // A replacement character already in the text is a character like any other.
-  EXPECT_EQ(RepairUtf8("\uFFFD\xFF"), "\uFFFD\uFFFD");
-  EXPECT_EQ(RepairUtf8("è\uFFFD"), "è\uFFFD");
+  EXPECT_EQ(repaired("\uFFFD\xFF"), "\uFFFD\uFFFD");
+  EXPECT_EQ(repaired("è\uFFFD"), "è\uFFFD");
 }
 
-TEST(Utf8, CommandTextLosesControlCharactersButKeepsItsLength) {
-  EXPECT_EQ(CleanCommandText("apri\tla\rporta\x1B[2J"), "apri la porta [2J");
-  EXPECT_EQ(CleanCommandText("\xC2\x85x"), " x");  // NEL, a C1 control
-  EXPECT_EQ(CleanCommandText("perché^"), "perché^");
+// Typed or read from a file, a text reaches the screen without a control character; only a
+// file keeps its line ends, which separate its items.
+TEST(Utf8, ControlCharactersBecomeBlanks) {
+  EXPECT_EQ(CleanText("apri\tla\rporta\x1B[2J", LineEnds::kBlanked), "apri la porta [2J");
+  EXPECT_EQ(CleanText("\xC2\x85x\x7F", LineEnds::kBlanked), " x ");  // NEL, a C1 control; DEL
+  EXPECT_EQ(CleanText("perché^", LineEnds::kBlanked), "perché^");
+  // NUL and CSI, the C1 control that opens escape sequences in one character.
+  EXPECT_EQ(CleanText("uno\x1B[2J\r\ndue\0\xC2\x9B\ntre"sv, LineEnds::kKept),
+            "uno [2J\r\ndue  \ntre");
 }
 
 TEST(Utf8, CountsCodePointsNotBytes) {

@@ -134,7 +134,7 @@ void KeyDown(Game& game, int keyCode) {
 
 void KeyPress(Game& game, int charCode) {
   if (game.ended || charCode != kEnterKey) return;
-  std::string box = CleanCommandText(game.window.TextInput());
+  std::string box = CleanText(game.window.TextInput(), LineEnds::kBlanked);
   if (box.empty()) return;
   if (game.screen.HeldText.empty()) game.screen.LinesShown = 0;
   if (game.screen.LinesShown >= 1) {

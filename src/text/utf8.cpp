@@ -76,25 +76,22 @@ void AppendUtf8(std::string& out, char32_t c) {
   }
 }
 
-std::string RepairUtf8(std::string_view text) {
-  // Most text is already well-formed: check it first and copy it whole. A bad byte decodes
-  // as U+FFFD one byte long, where a real U+FFFD takes three.
+std::string CleanText(std::string_view text, LineEnds lineEnds) {
+  const bool keepLineEnds = lineEnds == LineEnds::kKept;
+  const auto clean = [keepLineEnds](char32_t c) {
+    if (keepLineEnds && (c == U'\r' || c == U'\n')) return c;
+    return IsControl(c) ? U' ' : c;
+  };
+  // Most text needs nothing: it is checked first and copied whole. A bad byte decodes as
+  // U+FFFD one byte long, where a real U+FFFD takes three.
   std::size_t pos = 0;
   while (pos < text.size()) {
-    if (static_cast<unsigned char>(text[pos]) < 0x80) {
-      ++pos;
-      continue;
-    }
     const std::size_t start = pos;
-    if (NextCodePoint(text, pos) == kReplacementCharacter && pos - start == 1) {
-      return MapCodePoints(text, [](char32_t c) { return c; });
-    }
+    const char32_t c = NextCodePoint(text, pos);
+    const bool badByte = c == kReplacementCharacter && pos - start == 1;
+    if (badByte || clean(c) != c) return MapCodePoints(text, clean);
   }
   return std::string(text);
-}
-
-std::string CleanCommandText(std::string_view text) {
-  return MapCodePoints(text, [](char32_t c) { return IsControl(c) ? U' ' : c; });
 }
 
 std::size_t CountCodePoints(std::string_view text) {

@@ -17,13 +17,15 @@ char32_t NextCodePoint(std::string_view text, std::size_t& pos);
 
 void AppendUtf8(std::string& out, char32_t codePoint);
 
-// Replaces every byte that is not part of a well-formed UTF-8 sequence with U+FFFD.
-std::string RepairUtf8(std::string_view text);
+// Whether the line ends of a text separate parts of it (the items of a file) or are only
+// characters (in the command box).
+enum class LineEnds { kKept, kBlanked };
 
-// What the command box may hand to the game: well-formed UTF-8 in which every control
-// character (tabs, line ends, escapes) has become a blank, so that nothing typed or pasted
-// can break a screen line or reach a terminal as a control sequence.
-std::string CleanCommandText(std::string_view text);
+// What every text from outside the program (a file it reads, the command box) becomes before
+// the game sees it: well-formed UTF-8, each bad byte replaced by U+FFFD, in which every
+// control character (escapes, tabs, NUL, the C1 controls) has become a blank, so that nothing
+// read, typed or pasted can break a screen line or reach a terminal as a control sequence.
+std::string CleanText(std::string_view text, LineEnds lineEnds);
 
 std::size_t CountCodePoints(std::string_view text);
 

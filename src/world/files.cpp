@@ -18,7 +18,7 @@ std::optional<std::string> ReadTextFile(const std::filesystem::path& path) {
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
   std::string_view text = contents;
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
-  return RepairUtf8(text);
+  return CleanText(text, LineEnds::kKept);
 }
 
 namespace {

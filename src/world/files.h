@@ -15,8 +15,9 @@ struct StartupError : std::runtime_error {
 };
 
 // The whole text of a regular file, or nothing when it is missing or cannot be read. The
-// text is made well-formed UTF-8 (each bad byte becomes U+FFFD), and a byte-order mark that
-// an editor may have put in front is dropped, so that it is not taken for part of an item.
+// text is cleaned as all text from outside is (CleanText: well-formed UTF-8, no control
+// characters but its line ends), and a byte-order mark that an editor may have put in front
+// is dropped, so that it is not taken for part of an item.
 std::optional<std::string> ReadTextFile(const std::filesystem::path& path);
 
 // The text of a file the game cannot start without, from `folder`; a missing or unreadable
