@@ -1,5 +1,7 @@
 #include "world/data_files.h"
 
+#include <sys/stat.h>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -160,9 +162,13 @@ TEST(LoadObjects, ThePlayerComesFirstAndStandsInARoomOfTheFile) {
   EXPECT_THAT(StartupMessage([&] { ReadObjects(empty, "", "000.pkd"); }), HasSubstr("000.pkd"));
 }
 
-TEST(DataFiles, AMissingFileIsNamed) {
+// Only a regular file is read: a FIFO in its place would keep the start waiting for ever.
+TEST(DataFiles, AMissingFileOrOneThatIsNoFileIsNamed) {
   testing::TempFolder folder;
   VerbTable verbs;
+  EXPECT_THAT(StartupMessage([&] { LoadVerbs(verbs, folder.path()); }),
+              HasSubstr("010.pkd: il file manca"));
+  ASSERT_EQ(mkfifo((folder.path() / "010.pkd").c_str(), 0600), 0);
   EXPECT_THAT(StartupMessage([&] { LoadVerbs(verbs, folder.path()); }),
               HasSubstr("010.pkd: il file manca"));
   std::filesystem::create_directory(folder.path() / "000.pkd");

@@ -144,6 +144,16 @@ TEST_F(ObjectServicesTest, PicturesWaitForTheIntroductionToBegin) {
   EXPECT_EQ(window.pictures, std::vector<std::string>{"100.pkd"});
 }
 
+// A picture is a file of the game's folder: a name that reaches elsewhere shows nothing.
+TEST_F(ObjectServicesTest, APictureNamedWithAFolderIsNotShown) {
+  world.StoryClock = 1;
+  for (std::string_view flags : {"%I[../100.pkd]", "%I[/dev/tty]", "%I[..]", "%I[]"}) {
+    world.objects.ObjectFlags[2] = flags;
+    ShowObjectPicture(world, window, 2);
+  }
+  EXPECT_TRUE(window.pictures.empty());
+}
+
 TEST_F(ObjectServicesTest, TheRoomDescriptionEndsWithTheFloorAndThePicture) {
   world.objects.ObjectDescription[2] = "Una stanza spoglia.";
   AddObject(3, "sasso", "stanza", "un sasso", "sasso");

@@ -131,13 +131,54 @@ TEST_F(SavedGameTest, AFailedSaveKeepsThePreviousOne) {
   EXPECT_FALSE(folder.Has("proc"));
 }
 
-// A crafted file can put two things inside each other; the game still answers every command.
-TEST_F(SavedGameTest, ThingsInsideEachOtherInALoadedGameStayOutOfReach) {
-  // The key lies in the box; the box, in this file, lies in the key.
-  folder.Write("anello.sav", WithLine(2 * Slot("cassetta") - 1, "chiave"));
-  Do("carica anello");
-  ASSERT_EQ(Location("cassetta"), "chiave");
-  ASSERT_EQ(Location("chiave"), "cassetta");
+// Saved games are exchanged between players: a file that play could not have made is
+// refused whole, however well-formed it is.
+TEST_F(SavedGameTest, AFileThatPlayCouldNotHaveMadeChangesNothing) {
+  const int box = Slot("cassetta");
+  const auto locationOf = [&](int slot) { return 2 * slot - 1; };
+  const auto flagsOf = [&](int slot) { return 2 * slot; };
+  // The key lies in the box; here the box lies in the key, or in itself.
+  ExpectRefusedLoad(WithLine(locationOf(box), "chiave"));
+  ExpectRefusedLoad(WithLine(locationOf(box), "cassetta"));
+  // A place that is neither an object nor one the rules use; an object nowhere at all; an
+  // empty slot given a place or flags.
+  ExpectRefusedLoad(WithLine(locationOf(box), "altrove"));
+  ExpectRefusedLoad(WithLine(locationOf(box), ""));
+  ExpectRefusedLoad(WithLine(locationOf(kObjectSlots), "stesso"));
+  ExpectRefusedLoad(WithLine(flagsOf(kObjectSlots), "\"%c\""));
+  // Flags are the data file's with their codes switched: another picture, another code or
+  // another sentence is not.
+  const int room = Slot("vortila");
+  ExpectRefusedLoad(WithLine(flagsOf(room), "\"%I[/dev/tty]%s\""));
+  ExpectRefusedLoad(WithLine(flagsOf(room), "\"%I[008.pkd]%s\""));
+  ExpectRefusedLoad(WithLine(flagsOf(box), "\"%f%c%t\""));
+  ExpectRefusedLoad(WithLine(flagsOf(box), "\"%f%c%o%O\""));
+  ExpectRefusedLoad(WithLine(
+      flagsOf(Slot("sangue")),
+      "\"%s[Non hai niente in cui raccoglierlo e nessuna voglia di dirlo.]\""));
+  // The clock within the story; the room the one the player stands in, and a room.
+  ExpectRefusedLoad(WithLine(101, std::to_string(kLastStoryClock + 1)));
+  ExpectRefusedLoad(WithLine(101, "-1"));
+  ExpectRefusedLoad(WithLine(103, std::to_string(Slot("buio"))));
+  ExpectRefusedLoad(WithLine(locationOf(1), "cassetta"));
+}
+
+TEST_F(SavedGameTest, WhatPlayChangesLoads) {
+  // The box unlocked, the key off stage, the torch switched off, the clock at its end.
+  good = WithLine(2 * Slot("cassetta"), "\"%f%c%k\"");
+  good = WithLine(2 * Slot("chiave") - 1, "nnn");
+  good = WithLine(2 * Slot("torcia"), "\"%f%a\"");
+  good = WithLine(101, std::to_string(kLastStoryClock));
+  folder.Write("giocata.sav", good);
+  EXPECT_THAT(Do("carica giocata"), HasSubstr("Ho caricato nel file 'giocata.sav'."));
+  EXPECT_EQ(Flags("cassetta"), "%f%c%k");
+  EXPECT_EQ(Location("chiave"), "nnn");
+  EXPECT_EQ(world().StoryClock, kLastStoryClock);
+}
+
+// The data file may deliver things inside each other; the game still answers every command.
+TEST_F(SavedGameTest, ThingsInsideEachOtherStayOutOfReach) {
+  Location("cassetta") = "chiave";
   for (std::string_view command : {"inventario", "guarda", "prendi tutto", "posa tutto",
                                    "apri la cassetta", "prendi la chiave", "rovescia la cassetta"}) {
     Do(command);

@@ -1,5 +1,7 @@
 #include "app/term/picture.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -54,6 +56,9 @@ TEST_F(PictureTest, AFileThatIsNoPictureGivesNothing) {
   folder.Write("005.pkd", std::string_view(whole).substr(0, whole.size() / 2));
   EXPECT_FALSE(ReadPicture(Path("005.pkd")));
   EXPECT_FALSE(ReadPicture(folder.path()));
+  // A FIFO would keep the terminal waiting for a writer for ever.
+  ASSERT_EQ(mkfifo(Path("006.pkd").c_str(), 0600), 0);
+  EXPECT_FALSE(ReadPicture(Path("006.pkd")));
 }
 
 TEST_F(PictureTest, ThePictureFitsThePaneWithItsProportionsKept) {

@@ -68,6 +68,7 @@ void StartGame(Game& game) {
   for (std::string_view text : kIntroductionTexts) PrintText(game.screen, text);
   LoadVerbs(world.verbs, game.folders.data);
   LoadObjects(world.objects, game.folders.data);
+  world.deliveredFlags = world.objects.ObjectFlags;
   IndexWords(world);
   world.CurrentRoom = FindObjectSlot(world.objects, world.objects.ObjectLocation[1]);
   world.WheelPosition = -1;
@@ -131,7 +132,7 @@ void LoadGameFrom(Game& game, const std::filesystem::path& file) {
   if (game.ended) return;
   BeginMenuCommand(game);
   // What a held page still holds belongs to the game the load replaces.
-  if (LoadGameFromFile(file)) DropHeldPage(game.screen);
+  if (LoadGameFromFile(file, game.world)) DropHeldPage(game.screen);
   const std::string word = file.stem().string();
   RewindStep before = TakeSnapshot(game, "CARICA " + ToUpperItalian(word));
   bool loaded = false;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "parser/recognise_verb.h"
+#include "world/files.h"
 
 namespace vortila {
 
@@ -109,9 +110,10 @@ void UpdateInventory(const World& world, Screen& screen) {
 
 void ShowObjectPicture(const World& world, Screen& screen, int object) {
   const std::string& flags = world.objects.ObjectFlags[object];
-  if (HasCode(flags, "%I") && world.StoryClock >= 1) {
-    ShowPicture(screen, CodeArgument(flags, "%I"));
-  }
+  if (!HasCode(flags, "%I") || world.StoryClock < 1) return;
+  // Pictures lie in the game's folder; a name with a folder in it is not one of them.
+  const std::string_view name = CodeArgument(flags, "%I");
+  if (IsPlainFileName(name)) ShowPicture(screen, name);
 }
 
 void ToggleNamedFlag(ObjectTable& objects, int object, std::string_view name) {

@@ -38,7 +38,8 @@ void ListContents(ParserState& parser, const ObjectTable& objects, Screen& scree
 void UpdateInventory(const World& world, Screen& screen);
 
 // Shows the picture named by the object's "%I" code, once the introduction has begun to
-// give the picture pane away (StoryClock 1 or more).
+// give the picture pane away (StoryClock 1 or more). A name with a folder in it names no
+// picture of the game, and shows nothing.
 void ShowObjectPicture(const World& world, Screen& screen, int object);
 
 // Named flags: "%(name)" is on, "$(name)" off. Toggling rewrites the first of them in place.

@@ -20,7 +20,7 @@ void SaveNamedGame(Rules& rules, const std::filesystem::path& file, std::string_
 bool LoadNamedGame(Rules& rules, const std::filesystem::path& file, std::string_view word,
                    std::string_view name) {
   Say(rules, word);
-  const std::optional<SavedGame> saved = LoadGameFromFile(file);
+  const std::optional<SavedGame> saved = LoadGameFromFile(file, rules.world);
   if (!saved) {
     Say(rules, "Errore nel caricamento: nome del file o percorso errato.");
     return false;

@@ -37,11 +37,13 @@ class Window {
   // per line, each line ended by a carriage return.
   virtual void SetInventarietto(std::string_view text) = 0;
 
-  // immagine: show the picture file `fileName` (a name like "002.pkd", relative to the
-  // game's data folder) in the picture pane, replacing the one shown. A file that cannot be read
-  // leaves the pane empty; that is never the game's error. `description` says in a short
-  // Italian sentence what the picture shows, for whoever cannot see it (a screen reader, the
-  // text stream); it is empty for a picture that has none.
+  // immagine: show the picture file `fileName` (a plain name like "002.pkd", never with a
+  // folder in it, of a file in the game's data folder) in the picture pane, replacing the
+  // one shown. Only a regular file is read (ReadRegularFile), so that no name can hang the
+  // game; a file that cannot be read leaves the pane empty, and that is never the game's
+  // error. `description` says in a short Italian sentence what the picture shows, for
+  // whoever cannot see it (a screen reader, the text stream); it is empty for a picture that
+  // has none.
   virtual void ShowImmagine(std::string_view fileName, std::string_view description) = 0;
 
   // Output: show the window itself (called once by every start, also at a restart).

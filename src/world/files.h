@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -14,11 +16,27 @@ struct StartupError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The whole text of a regular file, or nothing when it is missing or cannot be read. The
-// text is cleaned as all text from outside is (CleanText: well-formed UTF-8, no control
-// characters but its line ends), and a byte-order mark that an editor may have put in front
-// is dropped, so that it is not taken for part of an item.
-std::optional<std::string> ReadTextFile(const std::filesystem::path& path);
+// No picture of the game comes near this; a file beyond it is not read into memory.
+inline constexpr std::uintmax_t kLargestPictureFile = 32 << 20;
+
+// The bytes of a regular file of at most `largest` bytes, or nothing when it is missing,
+// cannot be read, is larger, or is not a regular file. It is opened without waiting, so
+// that a name that turns out to be a FIFO or a terminal can neither hang the game nor take
+// the player's keys.
+std::optional<std::string> ReadRegularFile(const std::filesystem::path& path,
+                                           std::uintmax_t largest);
+
+// The whole text of a regular file (ReadRegularFile), or nothing. The text is cleaned as
+// all text from outside is (CleanText: well-formed UTF-8, no control characters but its line
+// ends), and a byte-order mark that an editor may have put in front is dropped, so that it
+// is not taken for part of an item.
+std::optional<std::string> ReadTextFile(
+    const std::filesystem::path& path,
+    std::uintmax_t largest = std::numeric_limits<std::uintmax_t>::max());
+
+// Whether `name` names a file by itself, with no folder in it: a picture is only ever
+// looked for in the game's own folder.
+bool IsPlainFileName(std::string_view name);
 
 // The text of a file the game cannot start without, from `folder`; a missing or unreadable
 // one throws StartupError naming it, and naming the folder unless it is the current one.

@@ -1,7 +1,9 @@
 #include "world/saved_game.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <iterator>
 #include <system_error>
 
 #include "world/files.h"
@@ -47,7 +49,7 @@ std::optional<SavedGame> ReadSavedGame(ItemReader& reader) {
     saved.locations[slot] = std::move(*location);
     saved.flags[slot] = std::move(*flags);
   }
-  const std::optional<int> clock = ReadNumber(reader, -32768, 32767);
+  const std::optional<int> clock = ReadNumber(reader, 0, kLastStoryClock);
   const std::optional<int> wheel = ReadNumber(reader, -1, 1);
   const std::optional<int> room = ReadNumber(reader, 1, kObjectSlots);
   if (!clock || !wheel || !room || !reader.AtEnd()) return std::nullopt;
@@ -57,7 +59,82 @@ std::optional<SavedGame> ReadSavedGame(ItemReader& reader) {
   return saved;
 }
 
+bool IsPlaceBesidesObjects(std::string_view place) {
+  return std::find(std::begin(kPlacesBesidesObjects), std::end(kPlacesBesidesObjects), place) !=
+         std::end(kPlacesBesidesObjects);
+}
+
+// Play changes an object's flags only by switching its codes in place: "%" and "$" (a code
+// cancelled, a named flag toggled), and the letter of a code among closed, open and locked
+// (o, O, k), off and on (a, A), taken off and worn (w, W). Anything else in a saved game's
+// flags, a picture's name above all, is not the game's.
+bool IsSwitchOf(char delivered, char saved, bool atCodeLetter) {
+  const auto bothIn = [&](std::string_view group) {
+    return group.find(delivered) != std::string_view::npos &&
+           group.find(saved) != std::string_view::npos;
+  };
+  if (bothIn("%$")) return true;
+  return atCodeLetter && (bothIn("oOk") || bothIn("aA") || bothIn("wW"));
+}
+
+bool IsPlayedFrom(std::string_view delivered, std::string_view saved) {
+  if (saved.size() != delivered.size()) return false;
+  for (std::size_t i = 0; i < saved.size(); ++i) {
+    const bool atCodeLetter = i > 0 && (delivered[i - 1] == '%' || delivered[i - 1] == '$');
+    if (saved[i] != delivered[i] && !IsSwitchOf(delivered[i], saved[i], atCodeLetter)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The object whose Id is `location`, or 0 when it is a place; an empty location, which
+// only an empty slot has, is no object's Id.
+int HolderAt(const World& world, std::string_view location) {
+  return location.empty() ? 0 : FindObjectSlot(world.objects, location);
+}
+
+// An object stands in a place the rules know, or in another object; a slot that the data
+// file leaves empty stays empty, as the game saves it.
+bool SlotsFit(const World& world, const SavedGame& saved) {
+  for (int slot = 1; slot <= kObjectSlots; ++slot) {
+    const std::string& location = saved.locations[slot];
+    if (world.objects.ObjectId[slot].empty()) {
+      if (!location.empty() || !saved.flags[slot].empty()) return false;
+      continue;
+    }
+    const bool known = IsPlaceBesidesObjects(location) || HolderAt(world, location) > 0;
+    if (!known || !IsPlayedFrom(world.deliveredFlags[slot], saved.flags[slot])) return false;
+  }
+  return true;
+}
+
+// Whether any object lies, through the chain of its holders, inside itself. A chain without
+// a loop reaches a place that is not an object within as many steps as there are objects.
+bool HasContainmentLoop(const World& world, const SavedGame& saved) {
+  for (int slot = 1; slot <= kObjectSlots; ++slot) {
+    int holder = slot;
+    for (int step = 0; holder > 0; ++step) {
+      if (step == kObjectSlots) return true;
+      holder = HolderAt(world, saved.locations[holder]);
+    }
+  }
+  return false;
+}
+
+// The room is the one the player stands in, and a room.
+bool RoomFits(const World& world, const SavedGame& saved) {
+  const int room = saved.CurrentRoom;
+  return room == HolderAt(world, saved.locations[1]) &&
+         saved.locations[room] == kRoomPlace;
+}
+
 }  // namespace
+
+bool SavedGameFits(const World& world, const SavedGame& saved) {
+  return saved.StoryClock >= 0 && saved.StoryClock <= kLastStoryClock &&
+         SlotsFit(world, saved) && !HasContainmentLoop(world, saved) && RoomFits(world, saved);
+}
 
 std::string SavedGameFileName(std::string_view word) {
   std::string name(word);
@@ -94,13 +171,13 @@ bool SaveGameToFile(const World& world, const std::filesystem::path& path) {
   return WriteFileAtomically(path, SavedGameText(world));
 }
 
-std::optional<SavedGame> LoadGameFromFile(const std::filesystem::path& path) {
-  std::error_code error;
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (error || size > kLargestSavedGame) return std::nullopt;
-  const std::optional<std::string> text = ReadTextFile(path);
+std::optional<SavedGame> LoadGameFromFile(const std::filesystem::path& path,
+                                          const World& world) {
+  const std::optional<std::string> text = ReadTextFile(path, kLargestSavedGame);
   if (!text) return std::nullopt;
-  return ParseSavedGame(*text);
+  std::optional<SavedGame> saved = ParseSavedGame(*text);
+  if (!saved || !SavedGameFits(world, *saved)) return std::nullopt;
+  return saved;
 }
 
 void ApplySavedGame(World& world, const SavedGame& saved) {

@@ -31,12 +31,19 @@ std::string SavedGameText(const World& world);
 // file that is not one the game wrote is turned away before anything in play changes.
 std::optional<SavedGame> ParseSavedGame(std::string_view text);
 
+// Whether a saved game is one that play could have reached in this world: every object in
+// a place the rules know or inside another object, none inside itself through its holders,
+// its flags those of the data file with only their codes switched, empty slots empty, the
+// clock within the story and the room the one the player stands in. Saved games are
+// exchanged between players, so nothing in one is taken on trust.
+bool SavedGameFits(const World& world, const SavedGame& saved);
+
 // Writes the game, replacing the file only once the new one is complete.
 bool SaveGameToFile(const World& world, const std::filesystem::path& path);
 
-// Reads and checks a saved game file; a missing, unreadable, oversized or malformed file
-// gives nothing.
-std::optional<SavedGame> LoadGameFromFile(const std::filesystem::path& path);
+// Reads a saved game file and checks it against the world it would be loaded into; a
+// missing, unreadable, oversized or malformed file, or one that does not fit, gives nothing.
+std::optional<SavedGame> LoadGameFromFile(const std::filesystem::path& path, const World& world);
 
 void ApplySavedGame(World& world, const SavedGame& saved);
 

@@ -18,6 +18,16 @@ inline constexpr int kVerbSlots = 200;
 // The Id of the player, who is always slot 1; as a location it means "carried".
 inline constexpr std::string_view kPlayerId = "stesso";
 
+// The places an object can be besides inside another: a room's own place, everywhere, and
+// the places off stage that the rules move objects to and test for.
+inline constexpr std::string_view kRoomPlace = "locazione";
+inline constexpr std::string_view kPlacesBesidesObjects[] = {kRoomPlace, "*",     "n", "nn",
+                                                            "nnn",      "nulla", "--"};
+
+// The story clock runs from 0, the first page of the introduction, to 2002, the page after
+// the victory.
+inline constexpr int kLastStoryClock = 2002;
+
 struct ObjectTable {
   template <typename T>
   using Column = std::array<T, kObjectSlots + 1>;
@@ -66,6 +76,9 @@ struct World {
   ObjectTable objects;
   VerbTable verbs;
   WordIndex wordIndex;
+  // The objects' flags as the data file delivers them. Play only switches their codes, so a
+  // saved game's flags are checked against them.
+  ObjectTable::Column<std::string> deliveredFlags;
 
   int CurrentRoom = 0;
   int StoryClock = 0;

@@ -1,5 +1,7 @@
 #include "app/qt/output_window.h"
 
+#include <sys/stat.h>
+
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
@@ -246,6 +248,12 @@ class OutputWindowTest : public QObject {
     QVERIFY(tall.save(QString::fromStdString((session.folder.path() / "002.pkd").string()), "PNG"));
     session.window.ShowImmagine("002.pkd", "");
     QCOMPARE(pane->grab().toImage().pixelColor(centre), QColor(Qt::blue));
+    // A FIFO in a picture's place would keep the window waiting for a writer for ever.
+    std::filesystem::remove(session.folder.path() / "004.pkd");
+    QCOMPARE(mkfifo((session.folder.path() / "004.pkd").c_str(), 0600), 0);
+    session.PressEnter();
+    QVERIFY(!pane->HasPicture());
+    QCOMPARE(pane->FileName(), "004.pkd");
   }
 
   void TheInventoryListsWhatIsCarriedOnceTheIntroductionEnds() {

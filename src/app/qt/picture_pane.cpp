@@ -1,9 +1,11 @@
 #include "app/qt/picture_pane.h"
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QPainter>
+
+#include "world/files.h"
 
 namespace vortila {
 
@@ -39,9 +41,12 @@ QImage PicturePane::Read(const QString& path) {
                           .arg(file.lastModified().toMSecsSinceEpoch())
                           .arg(file.size());
   if (const QImage* known = read_.object(key)) return *known;
-  QImageReader reader(path);
-  reader.setDecideFormatFromContent(true);
-  const QImage picture = reader.read();
+  const std::optional<std::string> bytes =
+      ReadRegularFile(path.toStdString(), kLargestPictureFile);
+  // Without a format named, the content tells it.
+  const QImage picture = bytes ? QImage::fromData(QByteArray::fromRawData(
+                                     bytes->data(), static_cast<qsizetype>(bytes->size())))
+                               : QImage();
   if (!picture.isNull()) read_.insert(key, new QImage(picture), picture.sizeInBytes());
   return picture;
 }

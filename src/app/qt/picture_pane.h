@@ -16,8 +16,8 @@ class PicturePane final : public QWidget {
   explicit PicturePane(QWidget* parent = nullptr);
 
   // Shows the picture in `path`, named `fileName` and described by `description` for
-  // screen readers. A file that is missing or cannot be read as a picture leaves the pane
-  // empty.
+  // screen readers. A file that is missing, is not a regular file or cannot be read as a
+  // picture leaves the pane empty.
   void Show(const QString& path, const QString& fileName, const QString& description);
 
   const QString& FileName() const { return fileName_; }

@@ -4,6 +4,9 @@
 #include <png.h>
 
 #include <algorithm>
+#include <string>
+
+#include "world/files.h"
 
 namespace vortila {
 
@@ -49,9 +52,11 @@ Palette PaletteFor(ColourDepth depth) {
 }  // namespace
 
 std::optional<PixelImage> ReadPicture(const std::filesystem::path& file) {
+  const std::optional<std::string> bytes = ReadRegularFile(file, kLargestPictureFile);
+  if (!bytes) return std::nullopt;
   png_image png{};
   png.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&png, file.c_str())) return std::nullopt;
+  if (!png_image_begin_read_from_memory(&png, bytes->data(), bytes->size())) return std::nullopt;
   if (png.width == 0 || png.height == 0 || png.width > kMaxPictureSide ||
       png.height > kMaxPictureSide) {
     png_image_free(&png);

@@ -39,7 +39,8 @@ struct PixelImage {
 };
 
 // Reads a picture file by its content, whatever its name: the game's pictures are PNG files
-// named NNN.pkd. Nothing when the file is missing, is not a picture or is unreasonably large.
+// named NNN.pkd. Nothing when the file is missing, is not a regular file, is not a picture
+// or is unreasonably large.
 std::optional<PixelImage> ReadPicture(const std::filesystem::path& file);
 
 // The picture as cells, as large as fits in `columns` x `lines` with its proportions kept
