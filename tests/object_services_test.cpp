@@ -149,7 +149,7 @@ TEST_F(ObjectServicesTest, APictureNamedWithAFolderIsNotShown) {
   world.StoryClock = 1;
   for (std::string_view flags : {"%I[../100.pkd]", "%I[/dev/tty]", "%I[..]", "%I[]"}) {
     world.objects.ObjectFlags[2] = flags;
-    ShowObjectPicture(world, window, 2);
+    ShowObjectPicture(world, screen, 2);
   }
   EXPECT_TRUE(window.pictures.empty());
 }

@@ -85,9 +85,9 @@ TEST_F(RewindTest, UndoingDropsWhatAHeldPageStillHeld) {
 
 TEST_F(GameTest, WithAPageHeldAndNothingToUndoThePageGoesOn) {
   StartGame(game);
-  const std::string held = game.screen.HeldText;
+  const std::string held = game.screen.HeldText.Text();
   UndoTurn(game);
-  EXPECT_EQ(game.screen.HeldText, held);
+  EXPECT_EQ(game.screen.HeldText.Text(), held);
   EXPECT_EQ(window.commandBox, kPagePrompt);
 }
 

@@ -157,7 +157,7 @@ TEST_F(ResumeTest, ClosingMidGameKeepsItAndResumingContinuesIt) {
   ResumeGame(next);
   EXPECT_EQ(next.world.StoryClock, clock);
   EXPECT_EQ(next.world.GameOverState, 0);
-  EXPECT_EQ(next.screen.HeldText, "");
+  EXPECT_TRUE(next.screen.HeldText.empty());
   EXPECT_EQ(nextWindow.pictures.back(), "009.pkd");
   EXPECT_THAT(nextWindow.inventory, Not(HasSubstr("il gancio")));
   EXPECT_EQ(next.screen.Textlines[kBottomRow], "Ho caricato nel file 'ripresa.sav'.");
