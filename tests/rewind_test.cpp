@@ -59,18 +59,6 @@ TEST_F(RewindTest, GoesBackAHundredTurnsAndNoFurther) {
   EXPECT_EQ(game.screen.Textlines[kBottomRow], kNothingToUndo);
 }
 
-TEST_F(RewindTest, RefusedCommandsAndSavesAreNoSteps) {
-  Type("posa il gancio");
-  Type("xyzzy");
-  Type("salva prova");
-  Type("salva la torcia");
-  Type("annulla");
-  EXPECT_TRUE(Shows("Ho annullato il comando «POSA IL GANCIO»."));
-  EXPECT_EQ(Location("gancio"), "stesso");
-  Type("annulla");
-  EXPECT_TRUE(Shows(kNothingToUndo));
-}
-
 TEST_F(RewindTest, UndoingDropsWhatAHeldPageStillHeld) {
   Type("accendi la torcia");
   Type("ricomincia");
