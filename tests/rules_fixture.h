@@ -55,7 +55,8 @@ class RulesTest : public ::testing::Test {
     for (std::string& location : world().objects.ObjectLocation) {
       if (location == "vortila") location = "vortila2";
     }
-    for (std::string_view gone : {"alcova_sinistra", "alcova_destra", "bruciatura", "cose"}) {
+    for (std::string_view gone :
+         {"alcova_sinistra", "alcova_destra", "bruciatura", "cose", "soffitto"}) {
       Location(gone) = "n";
     }
     PlacePlayer("vortila2");

@@ -20,12 +20,28 @@ constexpr std::string_view kDeathLine = "**** SEI MORTO !! ****";
 constexpr std::string_view kFirstWarning =
     "Ti avvedi che la tua tuta spaziale ha ancora pochissima aria.";
 
-TEST_F(RulesTest, TheParkedClockMovesOnlyBetween81And82) {
-  world().StoryClock = 82;
+// A command that takes no time lets nothing happen meanwhile: a save while the little
+// spider closes in does not move it, a parked clock stays parked, and a save on the last
+// breath does not end the game.
+TEST_F(RulesTest, ACommandThatTakesNoTimeLetsNoEventHappen) {
+  world().StoryClock = 84;
   EXPECT_EQ(Do("salva la torcia"), "\n > SALVA LA TORCIA\nNon puoi salvare la torcia.\n");
-  EXPECT_EQ(world().StoryClock, 81);
-  EXPECT_EQ(Do("aspetta"), "\n > ASPETTA\nNon hai tempo da perdere.\n");
+  EXPECT_EQ(world().StoryClock, 84);
+  EXPECT_THAT(Do("aspetta"), HasSubstr("Il ragnetto si muove ancora"));
+  EXPECT_EQ(world().StoryClock, 85);
+
+  world().StoryClock = 82;
+  Do("salva prova");
   EXPECT_EQ(world().StoryClock, 82);
+  Do("aspetta");
+  EXPECT_EQ(world().StoryClock, 82);
+
+  world().StoryClock = 80;
+  EXPECT_EQ(Do("salva prova"), "\n > SALVA PROVA\nHo salvato nel file 'prova.sav'.\n");
+  EXPECT_EQ(world().GameOverState, 0);
+  EXPECT_THAT(Do("carica prova"), Not(HasSubstr(kDeathLine)));
+  EXPECT_EQ(world().StoryClock, 80);
+  EXPECT_THAT(Do("aspetta"), HasSubstr(kDeathLine));
 }
 
 TEST_F(RulesTest, AnAmbiguousCommandDoesNothingButCountsAndRemembersItsObject) {

@@ -57,7 +57,7 @@ TEST_F(LitVesselTest, TheWheelShowsOnThePortholeAndInTheBlood) {
 TEST_F(LitVesselTest, ThePressedButtonShowsOnlyThatItHasStoppedFlashing) {
   RestorePowerByHand();
   EXPECT_THAT(Do("esamina il tasto"), HasSubstr("Non vedo nulla del genere."));
-  EXPECT_THAT(Do("esamina le console"), HasSubstr("tasto blu"));
+  EXPECT_THAT(Do("esamina le console"), HasSubstr("spicca un tasto"));
   EXPECT_THAT(Do("esamina il tasto"), HasSubstr("lampeggia lentamente"));
   PressButtonByHand(0);
   EXPECT_EQ(Do("esamina il tasto"),

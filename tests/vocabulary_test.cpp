@@ -16,7 +16,7 @@
 namespace vortila {
 namespace {
 
-constexpr int kLastRuleCode = 99;
+constexpr int kLastRuleCode = 116;
 
 struct VerbSample {
   int code = 0;

@@ -66,6 +66,7 @@ void PutBack(ParserState& parser, const AskedCommand& command) {
   parser.TokenCodes = command.TokenCodes;
   parser.TokenValues = command.TokenValues;
   parser.TokenFromClitic.fill(false);
+  parser.TokenNamesGroup.fill(false);
 }
 
 }  // namespace

@@ -57,6 +57,8 @@ constexpr Replacement kReplacements[] = {
     {"all'", "a"},
     {"a destra", "dex"},
     {"a sinistra", "sinx"},
+    {"verso destra", "dex"},
+    {"verso sinistra", "sinx"},
     {"sopra a ", "su"},
     {"sopra ", "su"},
     {"sotto a ", "sotto"},

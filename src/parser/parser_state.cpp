@@ -9,6 +9,7 @@ void CopySlot(ParserState& parser, int from, int to) {
   parser.TokenCodes[to] = parser.TokenCodes[from];
   parser.TokenValues[to] = parser.TokenValues[from];
   parser.TokenFromClitic[to] = parser.TokenFromClitic[from];
+  parser.TokenNamesGroup[to] = parser.TokenNamesGroup[from];
 }
 
 }  // namespace
@@ -34,6 +35,7 @@ void ClearSlot(ParserState& parser, int slot) {
   parser.TokenCodes[slot] = kPlainWord;
   parser.TokenValues[slot].fill(0);
   parser.TokenFromClitic[slot] = false;
+  parser.TokenNamesGroup[slot] = false;
 }
 
 }  // namespace vortila

@@ -42,6 +42,8 @@ struct ParserState {
   TokenSlots<Candidates> TokenValues{};
   // The slot was put in for a clitic pronoun ("togliti", "prendila"), not typed.
   TokenSlots<bool> TokenFromClitic{};
+  // The slot is a plural that names every one of its candidates ("le piastrine").
+  TokenSlots<bool> TokenNamesGroup{};
 
   // The command was refused, or must not count as a turn of the story.
   bool TurnNotCounted = false;
@@ -71,13 +73,13 @@ struct ParserState {
 int FirstCandidate(const ParserState& parser, int slot);
 
 // Moves slots `slot`..9 one place up to `slot`+1..10, with their words, codes,
-// candidates and origins; what slot 10 held is lost and slot `slot` keeps its old contents.
+// candidates and marks; what slot 10 held is lost and slot `slot` keeps its old contents.
 void MoveSlotsUp(ParserState& parser, int slot);
 
 // Removes slot `slot`: the slots after it move one place down and slot 10 becomes empty.
 void RemoveSlot(ParserState& parser, int slot);
 
-// Empties a slot: no word, a plain-word code, no candidates, typed.
+// Empties a slot: no word, a plain-word code, no candidates, typed, no group.
 void ClearSlot(ParserState& parser, int slot);
 
 }  // namespace vortila

@@ -7,6 +7,7 @@
 #include "parser/answer_question.h"
 #include "parser/messages.h"
 #include "parser/object_services.h"
+#include "parser/settle_candidates.h"
 #include "text/decimal.h"
 
 namespace vortila {
@@ -18,9 +19,10 @@ constexpr int kPlayerSlot = 1;
 constexpr int kAmbiguityNames = 5;
 
 // What one word names: the object slots in scope, and the class the last match gave it.
-void LookUpWord(ParserState& parser, const World& world, Screen& screen, int slot) {
+// Returns whether the word names objects, none of them in reach.
+bool LookUpWord(ParserState& parser, const World& world, int slot) {
   const std::string& word = parser.TokenWords[slot];
-  if (word.empty()) return;
+  if (word.empty()) return false;
   const ObjectTable& objects = world.objects;
   bool seenOutside = false;
   int found = 0;
@@ -38,14 +40,11 @@ void LookUpWord(ParserState& parser, const World& world, Screen& screen, int slo
       }
     }
   }
-  if (seenOutside && found == 0) {
-    parser.TurnNotCounted = true;
-    ParserMessage(parser, screen, kNothingLikeThat);
-  }
+  return seenOutside && found == 0;
 }
 
-// The objects that slots `slot` and `slot` + 1 both name, gathered in the scratch row 0.
-int IntersectCandidates(ParserState& parser, int slot) {
+// The objects that slots `slot` and `other` both name, gathered in the scratch row 0.
+int IntersectCandidates(ParserState& parser, int slot, int other) {
   auto& common = parser.TokenValues[0];
   // Row 0 may still hold the candidates an earlier ambiguity question copied there; they
   // must not slip into the merged word beside the objects the two words share.
@@ -53,13 +52,25 @@ int IntersectCandidates(ParserState& parser, int slot) {
   int count = 0;
   for (const double candidate : parser.TokenValues[slot]) {
     if (candidate == 0) continue;
-    for (const double other : parser.TokenValues[slot + 1]) {
-      if (other != candidate) continue;
+    for (const double candidate2 : parser.TokenValues[other]) {
+      if (candidate2 != candidate) continue;
       common[std::min(count, kLastCandidate)] = candidate;
       ++count;
     }
   }
   return count;
+}
+
+// "il coperchio dell'accumulatore", "gli occhi del ragno": the word after "di" says whose
+// part the first one is. When both name a common object, "di" goes and the two words are
+// merged as any two words naming one object are.
+void DropOfBetweenPartAndWhole(ParserState& parser, int slot) {
+  if (slot + 2 > kTokenSlots || parser.TokenCodes[slot] != kObjectWord ||
+      parser.TokenWords[slot + 1] != "di" || parser.TokenCodes[slot + 2] != kObjectWord) {
+    return;
+  }
+  if (IntersectCandidates(parser, slot, slot + 2) > 0) RemoveSlot(parser, slot + 1);
+  parser.TokenValues[0].fill(0);
 }
 
 // "ti" and "mi" put the player in as the word "te". Followed by the object the verb is
@@ -73,7 +84,7 @@ bool IsReflexivePronoun(const ParserState& parser, int slot) {
 // Merges slot `slot` with the next one when both are object words. Returns the slot the
 // merging goes on from, which is `slot` - 1 when the words have been joined or one dropped.
 int MergeObjectWords(ParserState& parser, Screen& screen, int slot) {
-  if (IntersectCandidates(parser, slot) > 0) {
+  if (IntersectCandidates(parser, slot, slot + 1) > 0) {
     parser.TokenValues[slot] = parser.TokenValues[0];
     parser.TokenValues[0].fill(0);
     // A word the player typed, joined to the clitic's, makes the object one he named.
@@ -119,18 +130,29 @@ std::optional<double> CanonicalNumber(std::string_view word) {
 bool IsLinkWord(std::string_view word) { return word == "di" || word == "da" || word == "a"; }
 
 void ResolveObjects(ParserState& parser, const World& world, Screen& screen) {
-  for (int slot = 1; slot <= kTokenSlots; ++slot) LookUpWord(parser, world, screen, slot);
+  bool nothingLikeThat = false;
+  for (int slot = 1; slot <= kTokenSlots; ++slot) {
+    nothingLikeThat = LookUpWord(parser, world, slot) || nothingLikeThat;
+  }
+  // One refusal for the command, however many of its words name things out of reach: "la
+  // piastrina grigia" is one thing the player cannot see, not two.
+  if (nothingLikeThat) {
+    parser.TurnNotCounted = true;
+    ParserMessage(parser, screen, kNothingLikeThat);
+  }
   // An answer to the question asked last brings back the command that asked it, whose
   // words are then merged and questioned as before.
   TakeAnswer(parser, world);
 
   int slot = 1;
   do {
+    DropOfBetweenPartAndWhole(parser, slot);
     if (parser.TokenCodes[slot] == kObjectWord && parser.TokenCodes[slot + 1] == kObjectWord) {
       slot = MergeObjectWords(parser, screen, slot);
     }
     // After a merge this is the word before the merged one, which is looked at again.
-    ReportAmbiguity(parser, world.objects, screen, slot);
+    SettleCandidates(parser, world, slot);
+    if (!parser.TokenNamesGroup[slot]) ReportAmbiguity(parser, world.objects, screen, slot);
     ++slot;
   } while (slot < kTokenSlots && !parser.TurnNotCounted);
 

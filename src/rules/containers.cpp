@@ -51,6 +51,16 @@ bool HasToolInHand(Rules& rules) {
   return true;
 }
 
+// The key the lid's `code` names ("%k[chiave]", "%o[chiave]"), when the player holds it
+// and the object too; otherwise 0.
+int KeyInHand(const Rules& rules, int object, std::string_view code) {
+  if (!IsCarried(rules, object)) return 0;
+  const std::string_view key = CodeArgument(FlagsOf(rules, object), code);
+  if (key.empty()) return 0;
+  const int slot = FindObjectSlot(rules.world.objects, key);
+  return IsCarried(rules, slot) ? slot : 0;
+}
+
 }  // namespace
 
 void OpenObject(Rules& rules) {
@@ -147,6 +157,28 @@ void PutInto(Rules& rules) {
     PrintText(rules.screen,
               "Non si può mettere nulla dentro " + TitleOf(rules, turn.SecondObject) + ".");
   }
+}
+
+void OpenWithKeyInHand(Rules& rules) {
+  const int object = rules.turn.FirstObject;
+  int key = KeyInHand(rules, object, "%k[");
+  if (key == 0) key = KeyInHand(rules, object, "%o[");
+  if (key == 0) {
+    OpenObject(rules);
+    return;
+  }
+  UseToolInHand(rules, key);
+  UnlockObject(rules);
+}
+
+void CloseWithKeyInHand(Rules& rules) {
+  const int key = KeyInHand(rules, rules.turn.FirstObject, "%O[");
+  if (key == 0) {
+    CloseObject(rules);
+    return;
+  }
+  UseToolInHand(rules, key);
+  LockObject(rules);
 }
 
 }  // namespace vortila

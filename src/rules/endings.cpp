@@ -76,6 +76,9 @@ constexpr std::string_view kRestartOrQuit = "Vuoi RICOMINCIARE o FINIRE?";
 
 void RunTimedEvents(Rules& rules) {
   World& world = rules.world;
+  // A command that takes no time (a save, a load, a refusal) lets nothing happen meanwhile:
+  // no warning printed twice, and no death brought by saving on the last breath.
+  if (rules.parser.TurnNotCounted) return;
   const auto event = std::find_if(std::begin(kTimedEvents), std::end(kTimedEvents),
                                   [&](const TimedEvent& e) { return e.clock == world.StoryClock; });
   if (event != std::end(kTimedEvents)) {
@@ -83,7 +86,7 @@ void RunTimedEvents(Rules& rules) {
     if (event->ending != 0) world.GameOverState = event->ending;
     if (event->newClock != kKeepClock) world.StoryClock = event->newClock;
   }
-  if (!rules.parser.TurnNotCounted) ++world.StoryClock;
+  ++world.StoryClock;
 }
 
 void ShowEnding(Rules& rules, int& code) {

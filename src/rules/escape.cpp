@@ -8,6 +8,9 @@ void EnterObject(Rules& rules) {
   const int object = rules.turn.FirstObject;
   if (!IsObject(rules, object, "sportello")) {
     Say(rules, "Non sono sicuro di aver capito bene!");
+    // A reply that says the command was not understood costs no time, as the parser's own
+    // refusals cost none: in the last countdown it must not bring the explosion closer.
+    rules.parser.TurnNotCounted = true;
     return;
   }
   if (!HasCode(FlagsOf(rules, object), "%O")) {
@@ -34,6 +37,18 @@ void JumpVerb(Rules& rules) {
         "non capire più qual'è il soffito e quale il pavimento.");
   } else {
     Say(rules, "Fai un piccolo salto sul posto.");
+  }
+}
+
+void MoveAwayFromHull(Rules& rules) {
+  const int hatch = FindObjectSlot(rules.world.objects, "sportello");
+  if (LocationOf(rules, "sportello") != rules.world.objects.ObjectLocation[1]) {
+    Say(rules, "Lo scafo ti circonda da ogni parte: qui dentro non c'è un punto che ne sia lontano.");
+  } else if (HasCode(FlagsOf(rules, hatch), "%O")) {
+    rules.turn.FirstObject = hatch;
+    EnterObject(rules);
+  } else {
+    Say(rules, "L'unico riparo lontano dallo scafo è lo sportello sotto le console, ma è chiuso.");
   }
 }
 

@@ -29,6 +29,11 @@ bool RefuseUnlessCarried(Rules& rules, int object) {
 }  // namespace
 
 void PullObject(Rules& rules) {
+  // The cable that hangs from the spider is what a pull on the spider takes hold of.
+  const int hook = FindObjectSlot(rules.world.objects, "gancio");
+  if (IsObject(rules, rules.turn.FirstObject, "ragno_tetto") && HangsFromSpider(rules, hook)) {
+    rules.turn.FirstObject = hook;
+  }
   const int object = rules.turn.FirstObject;
   if (IsOutOfReach(rules, object)) {
     Say(rules, "Troppo in alto.");
@@ -92,6 +97,21 @@ void JoinObjects(Rules& rules) {
     Say(rules, kHookCaught);
     MoveObject(rules, "gancio", "ragno_tetto");
   }
+}
+
+void HookOnto(Rules& rules) {
+  TurnVariables& turn = rules.turn;
+  turn.SecondObject = turn.FirstObject;
+  turn.FirstObject = FindObjectSlot(rules.world.objects, "gancio");
+  JoinObjects(rules);
+}
+
+void HookWith(Rules& rules) {
+  TurnVariables& turn = rules.turn;
+  if (IsObject(rules, turn.SecondObject, "gancio") && !IsObject(rules, turn.FirstObject, "gancio")) {
+    SwapObjects(turn);
+  }
+  JoinObjects(rules);
 }
 
 }  // namespace vortila

@@ -67,6 +67,11 @@ bool HookHangsFromSpider(const Rules& rules) {
 void ExamineObject(Rules& rules) {
   ObjectTable& objects = rules.world.objects;
   const int object = rules.turn.FirstObject;
+  // The vessel itself, or the room the player is in, is seen by looking around.
+  if (IsObject(rules, object, "interno")) {
+    LookAround(rules);
+    return;
+  }
   if (LocationOf(rules, "tasto") == kNowhere && IsObject(rules, object, "cose2")) {
     MoveObject(rules, "tasto", "vortila2");
   }

@@ -232,7 +232,7 @@ const std::string_view kMorseKnocks =
     "come insistono non sarà un'operazione delicata.";
 const std::string_view kHatchFound =
     "Sotto ad alcune consolle c'è una fessura: guardando meglio scopri uno sportello "
-    "accostato, quasi invisibile. Dev'essere da lì che è sbucato il ragnetto.";
+    "chiuso, quasi invisibile. Dev'essere da lì che è sbucato il ragnetto.";
 
 const std::string_view kEscapeDive =
     "   Con un balzo felino ti butti alla cieca dentro allo sportello, e ti ritrovi in un "

@@ -1,10 +1,17 @@
 #include "rules/rules.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "parser/object_services.h"
 
 namespace vortila {
+
+void SwapObjects(TurnVariables& turn) {
+  std::swap(turn.FirstObject, turn.SecondObject);
+  std::swap(turn.FirstObjectFeminine, turn.SecondObjectFeminine);
+  std::swap(turn.FirstObjectPlural, turn.SecondObjectPlural);
+}
 
 bool IsObject(const Rules& rules, int slot, std::string_view id) {
   return slot > 0 && slot <= kObjectSlots && rules.world.objects.ObjectId[slot] == id;
@@ -49,6 +56,11 @@ const std::string& FlagsOf(const Rules& rules, int slot) {
 const std::string& TopicWord(const Rules& rules) {
   const int slot = std::clamp(rules.parser.TopicSlot, 0, kTokenSlots);
   return rules.parser.TokenWords[slot];
+}
+
+void UseToolInHand(Rules& rules, int tool) {
+  PrintText(rules.screen, "(con " + TitleOf(rules, tool) + ")");
+  rules.turn.SecondObject = tool;
 }
 
 void Say(Rules& rules, std::string_view text) { PrintText(rules.screen, text); }

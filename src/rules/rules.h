@@ -28,6 +28,10 @@ struct TurnVariables {
   int PreviousSecondObject = 0;
 };
 
+// "X con Y" said the other way round, "Y su X": the first object becomes the second and the
+// second the first, each with its gender and number.
+void SwapObjects(TurnVariables& turn);
+
 // The two commands that reach beyond one game: starting a new one and ending the program.
 // The program around the rules provides them.
 struct GameControl {
@@ -71,6 +75,11 @@ const std::string& FlagsOf(const Rules& rules, int slot);
 
 // The free word of the command (a file name, a topic), or an empty word when it has none.
 const std::string& TopicWord(const Rules& rules);
+
+// A tool in hand becomes the second object of the turn without being named, and the player
+// is told, as "(metti)" tells of a verb taken from the command before: "(con la chiave
+// esagonale)".
+void UseToolInHand(Rules& rules, int tool);
 
 // Prints a reply of the rules as a line of its own.
 void Say(Rules& rules, std::string_view text);

@@ -104,4 +104,21 @@ void UseObject(Rules& rules) {
 
 void GiveHelp(Rules& rules) { Say(rules, "Arrangiati."); }
 
+void UseOn(Rules& rules) {
+  TurnVariables& turn = rules.turn;
+  const int tool = turn.FirstObject;
+  if (IsObject(rules, tool, "chiave")) {
+    SwapObjects(turn);
+    const bool open = HasCode(FlagsOf(rules, turn.FirstObject), "%O");
+    open ? LockObject(rules) : UnlockObject(rules);
+  } else if (IsObject(rules, tool, "cacciavite")) {
+    SwapObjects(turn);
+    AttackWith(rules);
+  } else if (IsObject(rules, tool, "gancio")) {
+    JoinObjects(rules);
+  } else {
+    UseObject(rules);
+  }
+}
+
 }  // namespace vortila

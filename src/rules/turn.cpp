@@ -34,6 +34,16 @@ int NextObjectSlot(const ParserState& parser, int from) {
   return 0;
 }
 
+// The object `object` becomes the first object of the turn.
+void TakeAsFirstObject(Rules& rules, int object) {
+  TurnVariables& turn = rules.turn;
+  turn.FirstObject = object;
+  if (object > 0) {
+    turn.FirstObjectFeminine = HasCode(rules.world.objects.ObjectFlags[object], "%f");
+    turn.FirstObjectPlural = HasCode(rules.world.objects.ObjectFlags[object], "%p");
+  }
+}
+
 // The verb is slot 1; the first object is the first object word after it, the second object
 // the next one. Both become the referents of their pronouns, the first object last so that
 // it wins when both would take the same pronoun.
@@ -46,12 +56,8 @@ void TakeCommandApart(Rules& rules) {
   const int secondSlot = firstSlot > 0 ? NextObjectSlot(parser, firstSlot + 1) : 0;
   // A missing slot reads as slot 0, whose candidates are all none.
   parser.TokenValues[0].fill(0);
-  turn.FirstObject = ObjectInSlot(parser, firstSlot);
+  TakeAsFirstObject(rules, ObjectInSlot(parser, firstSlot));
   turn.SecondObject = ObjectInSlot(parser, secondSlot);
-  if (turn.FirstObject > 0) {
-    turn.FirstObjectFeminine = HasCode(objects.ObjectFlags[turn.FirstObject], "%f");
-    turn.FirstObjectPlural = HasCode(objects.ObjectFlags[turn.FirstObject], "%p");
-  }
   if (turn.SecondObject > 0) {
     turn.SecondObjectFeminine = HasCode(objects.ObjectFlags[turn.SecondObject], "%f");
     turn.SecondObjectPlural = HasCode(objects.ObjectFlags[turn.SecondObject], "%p");
@@ -162,6 +168,19 @@ void TurnOneWay(Rules& rules) { TurnObject(rules, 1); }
 void TurnNoWay(Rules& rules) { TurnObject(rules, 0); }
 void TurnOtherWay(Rules& rules) { TurnObject(rules, -1); }
 
+// A plural naming several things ("prendi le piastrine") is the same command for each of
+// them in turn; a death or a restart ends the round.
+void PerformVerbOnGroup(Rules& rules, int slot) {
+  for (const double candidate : rules.parser.TokenValues[slot]) {
+    const int object = static_cast<int>(candidate);
+    if (object <= 0 || object > kObjectSlots) return;
+    TakeAsFirstObject(rules, object);
+    RememberPronoun(rules.parser, rules.world.objects, object);
+    PerformVerb(rules);
+    if (rules.world.GameOverState != 0) return;
+  }
+}
+
 // "entra" and "entraci" go into the object named last.
 void EnterIt(Rules& rules) {
   rules.turn.FirstObject = rules.turn.PreviousFirstObject;
@@ -189,7 +208,7 @@ const VerbRule kVerbRules[] = {
     {{2}, GiveHelp},
     {{3}, LookAround},
     {{4}, ExamineObject},
-    {{5}, LookInside},
+    {{5, 108}, LookInside},
     {{6}, TurnOneWay},
     {{7}, TurnNoWay},
     {{8}, "Nessuno ti ascolta."},
@@ -199,12 +218,12 @@ const VerbRule kVerbRules[] = {
     {{12}, TurnOtherWay},
     {{13}, PushObject},
     {{14, 15}, "Sei troppo generico. Specifica l'azione che vuoi compiere."},
-    {{16}, EnterObject},
+    {{16, 100}, EnterObject},
     {{17}, ShowInventory},
     {{18}, ToggleTranscriptVerb},
     {{19}, Restart},
     {{20, 21}, SmellObject},
-    {{22}, PullObject},
+    {{22, 101}, PullObject},
     {{23}, Take},
     {{24}, Drop},
     {{25}, WearObject},
@@ -225,7 +244,7 @@ const VerbRule kVerbRules[] = {
     {{42}, Swear},
     {{43}, TurnOver},
     {{45}, JumpVerb},
-    {{46}, "Non è possibile."},
+    {{46, 102}, "Non è possibile."},
     {{47}, LookAtPlace},
     {{48}, UnfastenObject},
     {{49, 87}, "Nessuno pare interessato."},
@@ -258,8 +277,21 @@ const VerbRule kVerbRules[] = {
     {{90}, GetOutOf},
     {{91}, "Non credo sia fattibile."},
     {{94, 95}, "Non accade nulla."},
-    {{96}, ListenVerb},
+    {{96, 105}, ListenVerb},
     {{97, 98}, EnterIt},
+    // Our own codes, for the ways of saying things that the codes above cannot take: a
+    // second pattern for a verb, or a tool in hand that need not be named.
+    {{103}, "In questa storia non si contano punti: conta soltanto uscirne vivo."},
+    {{104}, ThrustInto},
+    {{106, 107}, MoveAwayFromHull},
+    {{109}, OpenWithKeyInHand},
+    {{110}, CloseWithKeyInHand},
+    {{111}, KillWithWeaponInHand},
+    {{112}, Crush},
+    {{113}, HookOnto},
+    {{114}, HookWith},
+    {{115}, UseOn},
+    {{116}, RemoveObject},
 };
 
 const VerbRule* FindVerbRule(int code) {
@@ -326,7 +358,12 @@ void RunTurn(Rules& rules) {
       rules.control.quit();
       return;
     }
-    PerformVerb(rules);
+    const int firstSlot = NextObjectSlot(rules.parser, 2);
+    if (firstSlot > 0 && rules.parser.TokenNamesGroup[firstSlot]) {
+      PerformVerbOnGroup(rules, firstSlot);
+    } else {
+      PerformVerb(rules);
+    }
   }
   EndTurn(rules);
 }

@@ -154,6 +154,15 @@ int EmptyOut(Rules& rules, int container) {
   return fallen;
 }
 
+// What "schiaccia" crushes rather than presses.
+bool IsSpider(const Rules& rules, int object) {
+  for (std::string_view id : {"ragno_tetto", "ragno", "ragno2", "ragno_morto", "ragnetto",
+                              "ragnetto2", "ragnetto3", "ragnetto4"}) {
+    if (IsObject(rules, object, id)) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 void AttackWith(Rules& rules) {
@@ -209,6 +218,35 @@ void TurnOver(Rules& rules) {
   } else {
     Say(rules, "Non è uscito nulla!");
   }
+}
+
+void KillWithWeaponInHand(Rules& rules) {
+  const int screwdriver = FindObjectSlot(rules.world.objects, "cacciavite");
+  if (!IsCarried(rules, screwdriver)) {
+    BreakObject(rules);
+    return;
+  }
+  UseToolInHand(rules, screwdriver);
+  AttackWith(rules);
+}
+
+void Crush(Rules& rules) {
+  if (IsSpider(rules, rules.turn.FirstObject)) {
+    BreakObject(rules);
+  } else {
+    PressObject(rules);
+  }
+}
+
+void ThrustInto(Rules& rules) {
+  TurnVariables& turn = rules.turn;
+  if (!IsObject(rules, turn.FirstObject, "cacciavite") ||
+      HasCode(FlagsOf(rules, turn.SecondObject), "%c")) {
+    PutInto(rules);
+    return;
+  }
+  SwapObjects(turn);
+  AttackWith(rules);
 }
 
 }  // namespace vortila

@@ -104,4 +104,15 @@ void TakeOffObject(Rules& rules) {
   }
 }
 
+// "togli i diodi" means taking them out: only what is worn, or could be, is taken off.
+void RemoveObject(Rules& rules) {
+  const int object = rules.turn.FirstObject;
+  const std::string& flags = FlagsOf(rules, object);
+  if (HasCode(flags, "%W") || HasCode(flags, "%w") || IsObject(rules, object, "tutto")) {
+    TakeOffObject(rules);
+  } else {
+    TakeObject(rules, rules.world.CurrentRoom);
+  }
+}
+
 }  // namespace vortila
