@@ -17,6 +17,14 @@ bool HangsFromSpider(const Rules& rules, int object) {
          rules.world.objects.ObjectLocation[object] == "ragno_tetto";
 }
 
+// Once the spider is down the web is empty, and the room's picture says so from now on.
+void ShowEmptyWeb(Rules& rules) {
+  ObjectTable& objects = rules.world.objects;
+  ReplaceFirstCode(objects.ObjectFlags[FindObjectSlot(objects, "vortila2")], "%I[011.pkd]",
+                   "%I[012.pkd]");
+  ShowRoomPicture(rules);
+}
+
 // Whatever is thrown and does not catch on anything falls to the floor of the room.
 void LetFall(Rules& rules) { PutObject(rules, rules.world.CurrentRoom); }
 
@@ -47,6 +55,7 @@ void PullObject(Rules& rules) {
     Say(rules,
         "Tiri con quanta forza ti rimane, e riesci a far precipitare il ragno al suolo senza "
         "fartelo cadere in testa.");
+    ShowEmptyWeb(rules);
   } else if (IsObject(rules, object, "gancio") && IsCarried(rules, object)) {
     // The hook's line is the cable on the suit's winch: pulling or reeling it in while the
     // hook is in hand has nothing to bring back, and must not leave the hook on the floor
