@@ -28,6 +28,8 @@ TEST(NormaliseTest, PrepositionsBecomeBareAndArticlesGo) {
   EXPECT_EQ(Normalised("guarda sotto al letto"), "guarda sotto letto");
   EXPECT_EQ(Normalised("vai a destra"), "vai dex");
   EXPECT_EQ(Normalised("gira a sinistra"), "gira sinx");
+  EXPECT_EQ(Normalised("ruota la rotella verso destra"), "ruota rotella dex");
+  EXPECT_EQ(Normalised("ruota la rotella verso sinistra"), "ruota rotella sinx");
   EXPECT_EQ(Normalised("prendi chiave e torcia"), "prendi chiave torcia");
   EXPECT_EQ(Normalised("a   b"), "a b");
 }
@@ -252,6 +254,64 @@ TEST_F(CommandTest, WordsThatCannotBeOneObject) {
   EXPECT_EQ(Parse("salta il vaso"),
             "Non vedo nulla del genere.\n"
             "Dovresti iniziare ogni frase con un verbo, per cortesia.\n");
+}
+
+TEST_F(CommandTest, WordsOutOfReachAreOneRefusal) {
+  AddObject(11, "vaso_verde", "altrove", "il vaso verde", "vaso verde");
+  EXPECT_EQ(Parse("prendi il vaso verde"), "Non vedo nulla del genere.\n");
+  EXPECT_FALSE(accepted);
+}
+
+// "il coperchio della scatola rossa": the word after "di" says whose part the first one is.
+TEST_F(CommandTest, APartNamedWithItsWholeIsThatWhole) {
+  AddObject(11, "scatola_rossa", "stanza", "la scatola rossa", "scatola coperchio rossa", "%f%c");
+  AddObject(12, "scatola_verde", "stanza", "la scatola verde", "scatola coperchio verde", "%f%c");
+  EXPECT_EQ(Parse("apri il coperchio della scatola rossa"), "");
+  EXPECT_TRUE(accepted);
+  EXPECT_EQ(Object(2), Slot("scatola_rossa"));
+  EXPECT_EQ(parser.TokenValues[2][1], 0);
+  EXPECT_EQ(parser.TokenWords[3], "");
+
+  // Words that share no object stay two, and the verb's pattern decides.
+  EXPECT_EQ(Parse("prendi la torcia della scatola rossa"),
+            "Non mi è molto chiaro. Prova a riformulare!\n");
+}
+
+// The rest of the command can tell which of several objects is meant: the one the other
+// object lies in, after "da"; the one that is open, after "in". When it cannot, the question
+// is asked as before.
+TEST_F(CommandTest, WhereTheOtherObjectIsSettlesTheQuestion) {
+  AddVerb(12, 12, "togli", "%oda%o");
+  AddVerb(13, 13, "metti", "%oin%o");
+  AddObject(11, "scatola_rossa", "stanza", "la scatola rossa", "scatola rossa", "%f%c%O");
+  AddObject(12, "scatola_verde", "stanza", "la scatola verde", "scatola verde", "%f%c%o");
+  world.objects.ObjectLocation[Slot("chiave_blu")] = "scatola_rossa";
+
+  EXPECT_EQ(Parse("togli la chiave blu dalla scatola"), "");
+  EXPECT_EQ(Object(4), Slot("scatola_rossa"));
+  EXPECT_EQ(Parse("metti la torcia nella scatola"), "");
+  EXPECT_EQ(Object(4), Slot("scatola_rossa"));
+
+  world.objects.ObjectFlags[Slot("scatola_verde")] = "%f%c%O";
+  EXPECT_NE(Parse("metti la torcia nella scatola").find("Non ho ben capito"), std::string::npos);
+  EXPECT_NE(Parse("togli la torcia dalla scatola").find("Non ho ben capito"), std::string::npos);
+}
+
+// "le chiavi" are every key in reach, each a "chiave"; the verb is then done to each. Only
+// the first object of a command can be such a group, and a singular still gets a question.
+TEST_F(CommandTest, APluralNamesEveryOneOfItsKind) {
+  world.objects.ObjectNouns[Slot("chiave_rossa")] = " chiave rossa chiavi ";
+  world.objects.ObjectNouns[Slot("chiave_blu")] = " chiave blu chiavi ";
+  AddObject(11, "portachiavi", "stanza", "il portachiavi", "portachiavi chiavi");
+  EXPECT_EQ(Parse("prendi le chiavi"), "");
+  EXPECT_TRUE(parser.TokenNamesGroup[2]);
+  EXPECT_EQ(Object(2), Slot("chiave_rossa"));
+  EXPECT_EQ(parser.TokenValues[2][1], Slot("chiave_blu"));
+  EXPECT_EQ(parser.TokenValues[2][2], 0);
+
+  EXPECT_NE(Parse("prendi la chiave").find("Non ho ben capito"), std::string::npos);
+  EXPECT_FALSE(parser.TokenNamesGroup[2]);
+  EXPECT_NE(Parse("metti la torcia sulle chiavi").find("Non ho ben capito"), std::string::npos);
 }
 
 TEST_F(CommandTest, RoomsAreNamedButNotHandled) {
