@@ -17,11 +17,13 @@ bool HangsFromSpider(const Rules& rules, int object) {
          rules.world.objects.ObjectLocation[object] == "ragno_tetto";
 }
 
-// Once the spider is down the web is empty, and the room's picture says so from now on.
+// Once the spider is down the web is empty, and the room's picture says so from now on:
+// the room carries both pictures, and the code of the one set aside is switched off.
 void ShowEmptyWeb(Rules& rules) {
   ObjectTable& objects = rules.world.objects;
-  ReplaceFirstCode(objects.ObjectFlags[FindObjectSlot(objects, "vortila2")], "%I[011.pkd]",
-                   "%I[012.pkd]");
+  std::string& flags = objects.ObjectFlags[FindObjectSlot(objects, "vortila2")];
+  ReplaceFirstCode(flags, "%I[011.pkd]", "$I[011.pkd]");
+  ReplaceFirstCode(flags, "$I[012.pkd]", "%I[012.pkd]");
   ShowRoomPicture(rules);
 }
 
