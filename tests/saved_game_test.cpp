@@ -1,6 +1,9 @@
+#include <sys/resource.h>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -118,17 +121,62 @@ TEST_F(SavedGameTest, ALoadThatFindsNoFileChangesNothing) {
 }
 
 // A save that cannot be completed leaves the file it would have replaced as it was.
-TEST_F(SavedGameTest, AFailedSaveKeepsThePreviousOne) {
+// A save that cannot be completed says why, and leaves behind neither a half-written file
+// nor a temporary one.
+TEST_F(SavedGameTest, AFailedSaveSaysWhyAndKeepsThePreviousOne) {
   std::filesystem::create_directory(folder.path() / "cartella.sav");
-  // The new file is written beside the old one first; here it cannot be.
-  std::filesystem::create_directory(folder.path() / "buona.sav.tmp");
-  for (std::string_view command :
-       {"salva buona", "salva cartella", "salva nessuna/prova", "salva /proc/prova"}) {
+  for (std::string_view command : {"salva cartella", "salva nessuna/prova", "salva /proc/prova"}) {
     EXPECT_THAT(Do(command), HasSubstr(kSaveError)) << command;
+  }
+  EXPECT_THAT(Said("salva " + std::string(300, 'x')),
+              HasSubstr("Errore nel salvataggio: il nome del file è troppo lungo."));
+  EXPECT_THAT(Said("salva /sys/prova"),
+              HasSubstr("Errore nel salvataggio: in quella cartella non si può scrivere."));
+  {
+    // The system's limit on the size of a file stands for a full disk: the write stops short.
+    struct rlimit before {};
+    getrlimit(RLIMIT_FSIZE, &before);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = before;
+    small.rlim_cur = 1000;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const std::string said = Said("salva buona");
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_THAT(said, HasSubstr("Errore nel salvataggio: non c'è abbastanza spazio per il file."));
   }
   EXPECT_EQ(folder.Read("buona.sav"), good);
   EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "cartella.sav"));
   EXPECT_FALSE(folder.Has("proc"));
+  for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+    EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << entry.path();
+  }
+}
+
+// A file made read-only is the player's way of keeping it: a save does not replace it.
+TEST_F(SavedGameTest, ASaveLeavesAReadOnlyFileAsItIsAndKeepsThePermissionsOfAnother) {
+  const auto read = std::filesystem::perms::owner_read | std::filesystem::perms::group_read;
+  std::filesystem::permissions(folder.path() / "buona.sav", read);
+  EXPECT_THAT(Said("salva buona"),
+              HasSubstr("Errore nel salvataggio: il file 'buona.sav' è di sola lettura, e l'ho "
+                        "lasciato com'era."));
+  EXPECT_EQ(folder.Read("buona.sav"), good);
+  const auto shared = read | std::filesystem::perms::owner_write;
+  std::filesystem::permissions(folder.path() / "buona.sav", shared);
+  EXPECT_THAT(Do("salva buona"), HasSubstr("Ho salvato nel file 'buona.sav'."));
+  EXPECT_NE(folder.Read("buona.sav"), good);
+  EXPECT_EQ(std::filesystem::status(folder.path() / "buona.sav").permissions(), shared);
+}
+
+// The new file is written beside the old one first, under a name no one could have
+// planted a link under: a link there leads nowhere.
+TEST_F(SavedGameTest, ASaveDoesNotFollowALinkBesideTheFile) {
+  folder.Write("altro.txt", "del giocatore");
+  std::filesystem::create_symlink(folder.path() / "altro.txt", folder.path() / "buona.sav.tmp");
+  EXPECT_THAT(Do("salva buona"), HasSubstr("Ho salvato nel file 'buona.sav'."));
+  EXPECT_EQ(folder.Read("altro.txt"), "del giocatore");
+  EXPECT_TRUE(std::filesystem::is_regular_file(
+      std::filesystem::symlink_status(folder.path() / "buona.sav")));
 }
 
 // Saved games are exchanged between players: a file that play could not have made is

@@ -77,6 +77,18 @@ TEST_F(GameTest, ASettingsFileThatCannotBeWrittenIsToldAtTheEnd) {
   EXPECT_THAT(window.problem, HasSubstr("iniziale.ini"));
 }
 
+// A settings file made read-only is kept as the player left it, and the end says so.
+TEST_F(GameTest, AReadOnlySettingsFileIsNotReplaced) {
+  StartAndPlay();
+  const std::string kept = folder.Read("iniziale.ini");
+  std::filesystem::permissions(folder.path() / "iniziale.ini", std::filesystem::perms::owner_read);
+  window.settings = {1280, 800};
+  QuitGame(game);
+  EXPECT_TRUE(window.ended);
+  EXPECT_THAT(window.problem, HasSubstr("Non riesco a scrivere il file iniziale.ini"));
+  EXPECT_EQ(folder.Read("iniziale.ini"), kept);
+}
+
 TEST_F(GameTest, ARestartKeepsTheScreenAndReadsTheSettingsAgain) {
   StartAndPlay();
   Type("guarda");

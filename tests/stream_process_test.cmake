@@ -1,6 +1,7 @@
 # Runs the real vortila-stream as a player's pipe does: the whole introduction and a
-# command, then the end of input, which keeps the game in ripresa.sav; and a start in a
-# folder whose data file is missing.
+# command, then the end of input, which keeps the game in ripresa.sav; an output that can no
+# longer be written, a full disk or a reader gone away; and a start in a folder whose data
+# file is missing.
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}/good")
 file(GLOB data_files "${DATA}/*")
@@ -26,6 +27,26 @@ if(NOT settings STREQUAL "313030300d0a3732300d0a")
 endif()
 if(NOT EXISTS "${WORK}/good/ripresa.sav")
   message(FATAL_ERROR "the end of input in the middle of a game did not keep it in ripresa.sav")
+endif()
+
+# The text goes nowhere: the game ends saying so, with a failing status.
+set(lost "Non riesco a scrivere il testo del gioco sull'uscita standard")
+execute_process(COMMAND "${STREAM}" WORKING_DIRECTORY "${WORK}/good"
+  INPUT_FILE "${WORK}/input.txt" OUTPUT_FILE /dev/full ERROR_VARIABLE err
+  RESULT_VARIABLE status TIMEOUT 30)
+string(FIND "${err}" "${lost}" at)
+if(status EQUAL 0 OR at EQUAL -1)
+  message(FATAL_ERROR "writing to a full disk ended with status ${status}: '${err}'")
+endif()
+string(REPEAT "guarda\n" 2000 looks)
+file(WRITE "${WORK}/looks.txt" "\n\n\n\n\n\n\n${looks}")
+execute_process(COMMAND "${STREAM}" COMMAND head -c 1 WORKING_DIRECTORY "${WORK}/good"
+  INPUT_FILE "${WORK}/looks.txt" OUTPUT_QUIET ERROR_VARIABLE err RESULTS_VARIABLE statuses
+  TIMEOUT 30)
+list(GET statuses 0 status)
+string(FIND "${err}" "${lost}" at)
+if(status EQUAL 0 OR at EQUAL -1)
+  message(FATAL_ERROR "writing to a closed pipe ended with status ${status}: '${err}'")
 endif()
 
 set(PROGRAM "${STREAM}")

@@ -91,7 +91,8 @@ bool SaveWindowSettings(Game& game) {
   const WindowSettings settings = game.window.CurrentSettings();
   const std::string contents =
       ShortestFixed(settings.first) + "\r\n" + ShortestFixed(settings.second) + "\r\n";
-  return WriteFileAtomically(game.folders.player / kSettingsFileName, contents);
+  return WriteFileAtomically(game.folders.player / kSettingsFileName, contents) ==
+         WriteOutcome::kWritten;
 }
 
 void EndGame(Game& game, std::string_view problem) {
@@ -103,7 +104,8 @@ void EndGame(Game& game, std::string_view problem) {
 void QuitGame(Game& game) { EndInOrder(game, ""); }
 
 bool KeepInterruptedGame(Game& game) {
-  return !IsInPlay(game.world) || SaveGameToFile(game.world, ResumeFile(game));
+  return !IsInPlay(game.world) ||
+         SaveGameToFile(game.world, ResumeFile(game)) == WriteOutcome::kWritten;
 }
 
 void CloseGame(Game& game) {

@@ -7,12 +7,35 @@
 
 namespace vortila {
 
-void SaveNamedGame(Rules& rules, const std::filesystem::path& file, std::string_view name) {
-  if (SaveGameToFile(rules.world, file)) {
-    Say(rules, "Ho salvato nel file '" + std::string(name) + "'.");
-  } else {
-    Say(rules, "Errore nel salvataggio: nome del file o percorso errato.");
+namespace {
+
+// What the player is told of a save, which says why it failed when it did.
+std::string SaveReport(WriteOutcome outcome, std::string_view name) {
+  const std::string file = "'" + std::string(name) + "'";
+  switch (outcome) {
+    case WriteOutcome::kWritten:
+      return "Ho salvato nel file " + file + ".";
+    case WriteOutcome::kBadPath:
+      break;
+    case WriteOutcome::kNameTooLong:
+      return "Errore nel salvataggio: il nome del file è troppo lungo.";
+    case WriteOutcome::kReadOnlyFile:
+      return "Errore nel salvataggio: il file " + file +
+             " è di sola lettura, e l'ho lasciato com'era.";
+    case WriteOutcome::kNoPermission:
+      return "Errore nel salvataggio: in quella cartella non si può scrivere.";
+    case WriteOutcome::kNoSpace:
+      return "Errore nel salvataggio: non c'è abbastanza spazio per il file.";
+    case WriteOutcome::kFailed:
+      return "Errore nel salvataggio: la scrittura del file non è riuscita.";
   }
+  return "Errore nel salvataggio: nome del file o percorso errato.";
+}
+
+}  // namespace
+
+void SaveNamedGame(Rules& rules, const std::filesystem::path& file, std::string_view name) {
+  Say(rules, SaveReport(SaveGameToFile(rules.world, file), name));
 }
 
 // The whole file is read and checked before anything in play changes, so a bad file leaves

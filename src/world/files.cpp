@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <fstream>
+#include <random>
 #include <system_error>
 #include <utility>
 
@@ -105,28 +107,89 @@ void RequireReadableFile(const std::filesystem::path& folder, std::string_view f
   }
 }
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view contents) {
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return false;
-  std::filesystem::path temporary = path;
-  temporary += ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::filesystem::remove(temporary, error);
+namespace {
+
+WriteOutcome OutcomeOf(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+    case EISDIR:
+    case ELOOP:
+    case EINVAL:
+      return WriteOutcome::kBadPath;
+    case ENAMETOOLONG:
+      return WriteOutcome::kNameTooLong;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      return WriteOutcome::kNoPermission;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+      return WriteOutcome::kNoSpace;
+    default:
+      return WriteOutcome::kFailed;
+  }
+}
+
+// A name in `folder` that no one can have prepared a link under beforehand.
+std::filesystem::path UnforeseeableName(const std::filesystem::path& folder) {
+  static std::random_device source;
+  std::uniform_int_distribution<std::uint64_t> any;
+  char digits[17];
+  std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(any(source)));
+  return folder / (std::string(".vortila-") + digits + ".tmp");
+}
+
+// Creates a new file beside `path` for writing, never opening one that is already there;
+// `mode` gives its permissions.
+int CreateTemporaryFile(const std::filesystem::path& path, mode_t mode,
+                        std::filesystem::path& temporary) {
+  const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    temporary = UnforeseeableName(folder);
+    const int descriptor =
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
+    if (descriptor >= 0 || errno != EEXIST) return descriptor;
+  }
+  return -1;
+}
+
+bool WriteAll(int descriptor, std::string_view contents) {
+  while (!contents.empty()) {
+    const ssize_t written = ::write(descriptor, contents.data(), contents.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      if (written == 0) errno = ENOSPC;
       return false;
     }
-  }
-  std::filesystem::rename(temporary, path, error);
-  if (error) {
-    std::filesystem::remove(temporary, error);
-    return false;
+    contents.remove_prefix(static_cast<std::size_t>(written));
   }
   return true;
+}
+
+bool IsReadOnly(const std::filesystem::path& path, const struct stat& status) {
+  // Permissions alone, since the system lets its administrator write anywhere.
+  return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
+}  // namespace
+
+WriteOutcome WriteFileAtomically(const std::filesystem::path& path, std::string_view contents) {
+  struct stat status {};
+  const bool replaces = ::stat(path.c_str(), &status) == 0;
+  if (replaces && S_ISDIR(status.st_mode)) return WriteOutcome::kBadPath;
+  if (replaces && IsReadOnly(path, status)) return WriteOutcome::kReadOnlyFile;
+  std::filesystem::path temporary;
+  const OpenFile file(CreateTemporaryFile(path, 0666, temporary));
+  if (file.get() < 0) return OutcomeOf(errno);
+  const bool written = (!replaces || ::fchmod(file.get(), status.st_mode & 07777) == 0) &&
+                       WriteAll(file.get(), contents) && ::fsync(file.get()) == 0 &&
+                       ::rename(temporary.c_str(), path.c_str()) == 0;
+  if (written) return WriteOutcome::kWritten;
+  const int error = errno;
+  ::unlink(temporary.c_str());
+  return OutcomeOf(error);
 }
 
 }  // namespace vortila

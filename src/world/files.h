@@ -46,9 +46,23 @@ std::string ReadRequiredFile(const std::filesystem::path& folder, std::string_vi
 // opened, without reading it.
 void RequireReadableFile(const std::filesystem::path& folder, std::string_view fileName);
 
+// How writing a file ended, told apart as far as the player can do something about it.
+enum class WriteOutcome {
+  kWritten,
+  kBadPath,       // a folder that does not exist, a folder where the file should be
+  kNameTooLong,
+  kReadOnlyFile,  // the file is there and may not be written: it is left as it is
+  kNoPermission,  // the folder may not be written in
+  kNoSpace,       // the disk is full, or the file would pass a limit set on its size
+  kFailed,        // anything else the system reports
+};
+
 // Writes `contents` to a temporary file beside `path` and renames it over `path` only when
-// it is complete, so a failed write never leaves a half-written or emptied file behind.
-// Returns false (and leaves `path` as it was) when anything fails.
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view contents);
+// it is complete and on the disk, so a failed write never leaves a half-written or emptied
+// file behind: `path` is as it was unless kWritten is returned. The temporary file is
+// created new, under a name nobody can foresee, so that no link planted beside the file
+// can turn the write elsewhere. A file that has been made read-only is not replaced, and a
+// file that is replaced keeps its permissions.
+WriteOutcome WriteFileAtomically(const std::filesystem::path& path, std::string_view contents);
 
 }  // namespace vortila

@@ -167,7 +167,7 @@ std::optional<SavedGame> ParseSavedGame(std::string_view text) {
   }
 }
 
-bool SaveGameToFile(const World& world, const std::filesystem::path& path) {
+WriteOutcome SaveGameToFile(const World& world, const std::filesystem::path& path) {
   return WriteFileAtomically(path, SavedGameText(world));
 }
 

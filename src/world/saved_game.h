@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "world/files.h"
 #include "world/world.h"
 
 // A saved game holds what play changes: where every object is, its flags, the story clock,
@@ -39,7 +40,7 @@ std::optional<SavedGame> ParseSavedGame(std::string_view text);
 bool SavedGameFits(const World& world, const SavedGame& saved);
 
 // Writes the game, replacing the file only once the new one is complete.
-bool SaveGameToFile(const World& world, const std::filesystem::path& path);
+WriteOutcome SaveGameToFile(const World& world, const std::filesystem::path& path);
 
 // Reads a saved game file and checks it against the world it would be loaded into; a
 // missing, unreadable, oversized or malformed file, or one that does not fit, gives nothing.

@@ -75,7 +75,7 @@ void SeedSettings(const GameFolders& folders) {
   if (std::filesystem::exists(settings, error)) return;
   const std::optional<std::string> delivered = ReadTextFile(folders.data / kSettingsFileName);
   if (!delivered) return;
-  if (!WriteFileAtomically(settings, *delivered)) {
+  if (WriteFileAtomically(settings, *delivered) != WriteOutcome::kWritten) {
     throw PlayerFolderError(settings, "non riesco a scrivere il file");
   }
 }

@@ -1,6 +1,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <optional>
 #include <sstream>
@@ -19,14 +20,19 @@
 // the game's data.
 namespace {
 
-void WriteAll(int descriptor, std::string_view text) {
+// Whether the whole text was written.
+bool WriteAll(int descriptor, std::string_view text) {
   while (!text.empty()) {
     const ssize_t written = write(descriptor, text.data(), text.size());
     if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return;
+    if (written <= 0) return false;
     text.remove_prefix(static_cast<std::size_t>(written));
   }
+  return true;
 }
+
+constexpr std::string_view kOutputLost =
+    "Non riesco a scrivere il testo del gioco sull'uscita standard: la partita finisce qui.\n";
 
 // Standard input one line at a time, without its line end, however long the line: each
 // byte is looked at once.
@@ -89,29 +95,35 @@ int main(int argc, char** argv) {
   const vortila::LaunchOptions options =
       vortila::ReadLaunchOptions(std::vector<std::string>(argv + 1, argv + argc));
   if (const auto status = AnswerLaunchOptions(options)) return *status;
-  // What the game wrote in one key event goes out at its end, as one write.
+  // A reader that has gone away is a failed write like a full disk, told the same way,
+  // rather than a signal that ends the program without a word.
+  std::signal(SIGPIPE, SIG_IGN);
+  // What the game wrote in one key event goes out at its end, as one write. Once that fails
+  // nobody sees the game any more: it is closed as its window would be, and the program
+  // ends with a message and a failing status.
   std::string output;
-  const auto sendOutput = [&output] {
-    WriteAll(STDOUT_FILENO, output);
+  bool outputLost = false;
+  const auto sendOutput = [&output, &outputLost] {
+    if (!outputLost) outputLost = !WriteAll(STDOUT_FILENO, output);
     output.clear();
+    return !outputLost;
   };
   try {
     vortila::StreamSession session([&output](std::string_view text) { output += text; },
                                    vortila::PrepareFolders(options));
     session.Start();
-    sendOutput();
     InputLines input;
     std::string line;
-    while (!session.Ended() && input.Next(line)) {
+    bool playing = sendOutput();
+    while (playing && !session.Ended() && input.Next(line)) {
       session.Enter(line);
-      sendOutput();
+      playing = sendOutput();
     }
     session.Close();
     sendOutput();
-    if (!session.Problem().empty()) {
-      WriteAll(STDERR_FILENO, session.Problem() + '\n');
-      return 1;
-    }
+    if (outputLost) WriteAll(STDERR_FILENO, kOutputLost);
+    if (!session.Problem().empty()) WriteAll(STDERR_FILENO, session.Problem() + '\n');
+    if (outputLost || !session.Problem().empty()) return 1;
   } catch (const vortila::StartupError& error) {
     sendOutput();
     WriteAll(STDERR_FILENO, std::string(error.what()) + '\n');
