@@ -55,7 +55,7 @@ BENCHMARK(MegabyteCommandLine)->Unit(benchmark::kMillisecond);
 // that the benchmark reports for the range of lengths tells whether it does.
 void CliticsReadToTheLastPage(benchmark::State& state) {
   HeadlessWindow window;
-  Game game(window, VORTILA_DATA_DIR);
+  Game game(window, std::filesystem::path(VORTILA_DATA_DIR));
   StartGame(game);
   while (window.commandBox == kPagePrompt) KeyPress(game, kEnterKey);
   std::string line = "prendi";
