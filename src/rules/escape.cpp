@@ -43,7 +43,8 @@ void JumpVerb(Rules& rules) {
 void MoveAwayFromHull(Rules& rules) {
   const int hatch = FindObjectSlot(rules.world.objects, "sportello");
   if (LocationOf(rules, "sportello") != rules.world.objects.ObjectLocation[1]) {
-    Say(rules, "Lo scafo ti circonda da ogni parte: qui dentro non c'è un punto che ne sia lontano.");
+    Say(rules,
+        "Lo scafo ti circonda da ogni parte: qui dentro non c'è un punto che ne sia lontano.");
   } else if (HasCode(FlagsOf(rules, hatch), "%O")) {
     rules.turn.FirstObject = hatch;
     EnterObject(rules);

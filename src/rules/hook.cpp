@@ -119,7 +119,8 @@ void HookOnto(Rules& rules) {
 
 void HookWith(Rules& rules) {
   TurnVariables& turn = rules.turn;
-  if (IsObject(rules, turn.SecondObject, "gancio") && !IsObject(rules, turn.FirstObject, "gancio")) {
+  if (IsObject(rules, turn.SecondObject, "gancio") &&
+      !IsObject(rules, turn.FirstObject, "gancio")) {
     SwapObjects(turn);
   }
   JoinObjects(rules);

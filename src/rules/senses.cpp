@@ -109,8 +109,12 @@ void UseOn(Rules& rules) {
   const int tool = turn.FirstObject;
   if (IsObject(rules, tool, "chiave")) {
     SwapObjects(turn);
-    const bool open = HasCode(FlagsOf(rules, turn.FirstObject), "%O");
-    open ? LockObject(rules) : UnlockObject(rules);
+    // The key turns a lid the other way from how it stands.
+    if (HasCode(FlagsOf(rules, turn.FirstObject), "%O")) {
+      LockObject(rules);
+    } else {
+      UnlockObject(rules);
+    }
   } else if (IsObject(rules, tool, "cacciavite")) {
     SwapObjects(turn);
     AttackWith(rules);

@@ -160,8 +160,9 @@ void RestorePower(Rules& rules) {
   }
   rules.world.CurrentRoom = FindObjectSlot(objects, objects.ObjectLocation[1]);
   // The ceiling the torch could not reach is covered by the web the new light shows.
-  for (std::string_view gone : {kLeftNiche, std::string_view("bruciatura"), std::string_view("cose"),
-                                kRightNiche, std::string_view("soffitto")}) {
+  for (std::string_view gone :
+       {kLeftNiche, std::string_view("bruciatura"), std::string_view("cose"), kRightNiche,
+        std::string_view("soffitto")}) {
     MoveObject(rules, gone, kNowhere);
   }
   // However early the power returns, the air the player has left runs out as from here.
