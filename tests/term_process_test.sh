@@ -2,8 +2,8 @@
 # Plays the real vortila-term in a tmux terminal of a fixed size, as a player would: the
 # start, the pages of the introduction (turned with Enter and with Space), reading back with
 # PgUp, a typed command taken back with Ctrl-Z, resizes, Ctrl-C; a start that is killed,
-# after which the terminal must be given back all the same; and a game stopped from outside
-# and resumed from an interactive shell.
+# after which the terminal must be given back all the same; and a game stopped from outside,
+# its terminal resized meanwhile, and resumed from an interactive shell.
 # Usage: term_process_test.sh VORTILA_TERM DATA_FOLDER WORK_FOLDER
 set -euo pipefail
 program=$(realpath "$1") data=$2 work=$3
@@ -142,9 +142,12 @@ game_pid() { pgrep -P "$(pane '#{pane_pid}')" -x vortila-term; }
 kill -TSTP "$(game_pid)"
 wait_for "Stopped"
 terminal_restored
+# Resized while it was stopped, the game takes the new size as it comes back, before any key.
+tmux_ resize-window -t game -x 60 -y 20
 tmux_ send-keys -t game -l "fg"
 tmux_ send-keys -t game Enter
-wait_for "(premi INVIO)"
+prompt_at_foot() { [ "$(screen | sed -n 20p)" = " > (premi INVIO)" ]; }
+wait_until prompt_at_foot || fail "the game resumed in a smaller terminal did not take its size"
 [ "$(pane '#{alternate_on}')" = 1 ] || fail "the resumed game is not on the alternate screen"
 tmux_ send-keys -t game C-c
 gone() { ! game_pid >/dev/null; }

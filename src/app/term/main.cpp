@@ -1,6 +1,7 @@
 #include <curses.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <clocale>
 #include <csignal>
 #include <cstdio>
@@ -43,6 +44,35 @@ void RestoreTerminalOnSignals() {
   for (const int signal : kFatalSignals) sigaction(signal, &action, &previousActions[signal]);
 }
 
+// Stopped as a shell's job (a TSTP signal), the game gives the terminal back to the shell
+// first, then stops. Resumed, it returns to the key it was waiting for, whose wait the
+// signal interrupts (no SA_RESTART), so that it draws itself again at once at the size the
+// terminal has by then (TermScreen::ReadKey). Installed before the screen takes the
+// terminal, so that ncurses leaves stopping to it.
+void GiveBackTheTerminalAndStop(int) {
+  const int error = errno;
+  if (terminalTaken) endwin();
+  struct sigaction stop {};
+  stop.sa_handler = SIG_DFL;
+  sigemptyset(&stop.sa_mask);
+  struct sigaction self {};
+  sigaction(SIGTSTP, &stop, &self);
+  sigset_t stopSignal;
+  sigemptyset(&stopSignal);
+  sigaddset(&stopSignal, SIGTSTP);
+  sigprocmask(SIG_UNBLOCK, &stopSignal, nullptr);
+  raise(SIGTSTP);
+  sigaction(SIGTSTP, &self, nullptr);
+  errno = error;
+}
+
+void GiveBackTheTerminalWhenStopped() {
+  struct sigaction action {};
+  action.sa_handler = GiveBackTheTerminalAndStop;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGTSTP, &action, nullptr);
+}
+
 // Marks the terminal as taken for the signal handler, for as long as the screen holds it.
 struct TerminalTaken {
   TerminalTaken() { terminalTaken = 1; }
@@ -83,6 +113,7 @@ int main(int argc, char** argv) {
     // terminal left as it was.
     session.Start();
     RestoreTerminalOnSignals();
+    GiveBackTheTerminalWhenStopped();
     Play(session);
     if (!session.Problem().empty()) {
       std::cerr << session.Problem() << '\n';

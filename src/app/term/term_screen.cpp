@@ -2,6 +2,7 @@
 
 #include <curses.h>
 #include <langinfo.h>
+#include <sys/ioctl.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -236,14 +237,25 @@ void TermScreen::Draw(TermSession& session) {
 
 TermKey TermScreen::ReadKey() {
   set_term(screen_);
-  for (;;) {
-    wint_t key = 0;
-    errno = 0;
-    const int result = wget_wch(stdscr, &key);
-    if (result == KEY_CODE_YES) return key == KEY_MOUSE ? MouseKey() : FunctionKey(key);
-    if (result == OK) return CharacterKey(key);
-    if (errno != EINTR) return {TermKey::kInterrupt};
+  wint_t key = 0;
+  errno = 0;
+  const int result = wget_wch(stdscr, &key);
+  if (result == KEY_CODE_YES) return key == KEY_MOUSE ? MouseKey() : FunctionKey(key);
+  if (result == OK) return CharacterKey(key);
+  if (errno != EINTR) return {TermKey::kInterrupt};
+  // The interrupted read leaves its failure queued as input; a stop, too, makes whatever
+  // was typed before it stale.
+  flushinp();
+  FollowTerminalSize();
+  return {TermKey::kRepaint};
+}
+
+void TermScreen::FollowTerminalSize() {
+  struct winsize size {};
+  if (ioctl(fileno(out_), TIOCGWINSZ, &size) != 0 || size.ws_row == 0 || size.ws_col == 0) {
+    return;
   }
+  if (size.ws_row != LINES || size.ws_col != COLS) resizeterm(size.ws_row, size.ws_col);
 }
 
 void TermScreen::Repaint() {

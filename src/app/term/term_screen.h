@@ -30,7 +30,9 @@ class TermScreen {
   // cells that changed since the last time.
   void Draw(TermSession& session);
   // Waits for the next key. A terminal that can no longer be read counts as closing the
-  // window (Ctrl-C), so the game ends in order instead of waiting for ever.
+  // window (Ctrl-C), so the game ends in order instead of waiting for ever. A wait that a
+  // signal interrupts, as resuming a stopped game does, gives a repaint at the terminal's
+  // size of then: a terminal resized while the game was stopped says so to nobody.
   TermKey ReadKey();
   // The next Draw paints every cell again, whatever the terminal is thought to show.
   void Repaint();
@@ -49,6 +51,8 @@ class TermScreen {
   static std::vector<std::u32string> InventoryRows(const TermSession& session, int columns);
   void DrawInventory(const TermArea& area, const std::vector<std::u32string>& items);
   void DrawPicture(const TermArea& area, const TermSession& session);
+  // Takes the size the terminal has now, if ncurses has not been told of it.
+  void FollowTerminalSize();
 
   std::FILE* out_;
   screen* screen_ = nullptr;
