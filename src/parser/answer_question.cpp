@@ -1,6 +1,7 @@
 #include "parser/answer_question.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "parser/object_services.h"
 #include "parser/resolve_objects.h"
@@ -93,7 +94,8 @@ void RememberQuestion(ParserState& parser) {
     parser.Asked.reset();
     return;
   }
-  parser.Asked = AskedCommand{parser.TokenWords, parser.TokenCodes, parser.TokenValues};
+  parser.Asked = std::make_shared<const AskedCommand>(
+      AskedCommand{parser.TokenWords, parser.TokenCodes, parser.TokenValues});
 }
 
 }  // namespace vortila

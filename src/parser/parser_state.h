@@ -1,7 +1,7 @@
 #pragma once
 
 #include <array>
-#include <optional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -57,8 +57,9 @@ struct ParserState {
 
   // The command that asked which object was meant, while an answer may still come: it is
   // forgotten, as the previous verb is, by the next command that begins with a verb or is
-  // carried out.
-  std::optional<AskedCommand> Asked;
+  // carried out. It never changes once asked, so the copies of the parser that rewind keeps
+  // share it rather than each hold a token table of its own.
+  std::shared_ptr<const AskedCommand> Asked;
   // This command answered that question, and the token table holds the asking command again.
   bool AnswersQuestion = false;
 

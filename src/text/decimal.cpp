@@ -1,10 +1,11 @@
 #include "text/decimal.h"
 
+#include <clocale>
 #include <cmath>
-#include <iomanip>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
-#include <locale>
-#include <sstream>
+#include <type_traits>
 
 namespace vortila {
 
@@ -19,8 +20,8 @@ std::size_t SkipDigits(std::string_view text, std::size_t& pos) {
   return pos - start;
 }
 
-// The grammar of ParseDecimal. The stream that reads the value afterwards would also take
-// blanks, a "+", hexadecimal digits or a number followed by other text.
+// The grammar of ParseDecimal. The C library that reads the value afterwards would also take
+// blanks, a "+", hexadecimal digits, "inf" or a number followed by other text.
 bool IsDecimal(std::string_view text) {
   std::size_t pos = 0;
   if (pos < text.size() && text[pos] == '-') ++pos;
@@ -38,23 +39,41 @@ bool IsDecimal(std::string_view text) {
   return pos == text.size();
 }
 
+// The C library reads and writes numbers with the decimal point of the current locale, which
+// a front end may have set to the player's: a comma in Italian. The standard streams would do
+// without it, but setting them up costs a start of the game more than all its numbers.
+std::string_view LocaleDecimalPoint() { return std::localeconv()->decimal_point; }
+
 template <typename Number>
 std::optional<Number> Parse(std::string_view text) {
   if (!IsDecimal(text)) return std::nullopt;
-  std::istringstream in{std::string(text)};
-  in.imbue(std::locale::classic());
+  std::string local(text);
+  if (const std::size_t point = local.find('.'); point != std::string::npos) {
+    local.replace(point, 1, LocaleDecimalPoint());
+  }
+  char* end = nullptr;
   Number value{};
-  in >> value;
-  if (in.fail() || !std::isfinite(value)) return std::nullopt;
+  if constexpr (std::is_same_v<Number, float>) {
+    value = std::strtof(local.c_str(), &end);
+  } else {
+    value = std::strtod(local.c_str(), &end);
+  }
+  // A value beyond the type's range reads as infinite.
+  if (end != local.c_str() + local.size() || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 
 template <typename Number>
 std::string FormatFixed(Number value, int decimals) {
-  std::ostringstream out;
-  out.imbue(std::locale::classic());
-  out << std::fixed << std::setprecision(decimals) << value;
-  return out.str();
+  const double wide = value;
+  std::string text(static_cast<std::size_t>(std::snprintf(nullptr, 0, "%.*f", decimals, wide)),
+                   '\0');
+  std::snprintf(text.data(), text.size() + 1, "%.*f", decimals, wide);
+  const std::string_view point = LocaleDecimalPoint();
+  if (const std::size_t at = text.find(point); at != std::string::npos) {
+    text.replace(at, point.size(), ".");
+  }
+  return text;
 }
 
 // The same text one unit higher in its last digit: "0.19" gives "0.20", "9.9" gives "10.0".
