@@ -97,7 +97,7 @@ bool SaveWindowSettings(Game& game) {
 
 void EndGame(Game& game, std::string_view problem) {
   game.ended = true;
-  game.screen.transcript.close();
+  game.screen.transcript.reset();
   game.window.EndProgram(problem);
 }
 

@@ -17,12 +17,27 @@ char AppendCharacter(std::string_view text, std::size_t& pos, std::string& line)
   const std::size_t from = pos;
   const char first = text[pos];
   if (static_cast<unsigned char>(first) < 0x80) {
+    line += first;
     ++pos;
   } else {
     NextCodePoint(text, pos);
+    line.append(text, from, pos - from);
   }
-  line.append(text, from, pos - from);
   return first;
+}
+
+// Any ASCII byte but the blank and the break marks: one character that cannot end a line.
+bool IsPlainByte(char byte) {
+  return static_cast<unsigned char>(byte) < 0x80 && byte != ' ' && !IsBreakMark(byte);
+}
+
+// Appends the plain bytes from `pos` on to `line` in one go, moves past them and tells how
+// many characters they were. Most of a text is such runs, and nothing in them can end a line.
+std::size_t AppendPlainBytes(std::string_view text, std::size_t& pos, std::string& line) {
+  const std::size_t from = pos;
+  while (pos < text.size() && IsPlainByte(text[pos])) ++pos;
+  line.append(text, from, pos - from);
+  return pos - from;
 }
 
 // A text being printed, read character by character.
@@ -32,6 +47,7 @@ class TextSource {
 
   bool AtEnd() const { return pos_ == text_.size(); }
   char AppendNext(std::string& line) { return AppendCharacter(text_, pos_, line); }
+  std::size_t AppendPlainRun(std::string& line) { return AppendPlainBytes(text_, pos_, line); }
   std::size_t Here() const { return pos_; }
   void HoldFrom(Screen& screen, std::size_t from) const {
     screen.HeldText.Hold(text_.substr(from));
@@ -80,6 +96,14 @@ class HeldReader {
     }
     if (PieceIsRead()) EnterPiece(here_.piece + 1);
     return first;
+  }
+
+  // The blanks a held piece counts come before its bytes, and one at a time.
+  std::size_t AppendPlainRun(std::string& line) {
+    if (here_.leadingBlanks > 0 || here_.markBlanks > 0) return 0;
+    const std::size_t count = AppendPlainBytes(held_.pieces_[here_.piece].text, here_.pos, line);
+    if (PieceIsRead()) EnterPiece(here_.piece + 1);
+    return count;
   }
 
   Position Here() const { return here_; }
@@ -162,6 +186,8 @@ void PrintLines(Screen& screen, Source& source) {
   std::size_t characters = 0;
   auto lineStart = source.Here();
   while (!source.AtEnd()) {
+    characters += source.AppendPlainRun(line);
+    if (source.AtEnd()) break;
     const char first = source.AppendNext(line);
     ++characters;
     if (!IsBreakMark(first) && !(first == ' ' && characters > kWrapWidth)) continue;
@@ -226,8 +252,10 @@ void PushLine(Screen& screen, std::string_view line) {
     std::move(screen.Textlines.begin() + 1, screen.Textlines.end(), screen.Textlines.begin());
     screen.window.ScrollTextlines();
     if (screen.TranscriptOn) {
-      screen.transcript << screen.Textlines[kBottomRow - 1] << "\r\n";
-      screen.transcript.flush();
+      const std::string& line = screen.Textlines[kBottomRow - 1];
+      std::fwrite(line.data(), 1, line.size(), screen.transcript.get());
+      std::fputs("\r\n", screen.transcript.get());
+      std::fflush(screen.transcript.get());
     }
   }
   screen.Textlines[kBottomRow] = line;
@@ -239,11 +267,10 @@ void ToggleTranscript(Screen& screen) {
   if (screen.TranscriptOn) {
     PrintText(screen, "------ FINE ------");
     PrintText(screen, "Ok - FINE STAMPA");
-    screen.transcript.close();
+    screen.transcript.reset();
   } else {
-    screen.transcript.open(screen.folder / kTranscriptFileName, std::ios::binary | std::ios::trunc);
+    screen.transcript.reset(std::fopen((screen.folder / kTranscriptFileName).c_str(), "wb"));
     if (!screen.transcript) {
-      screen.transcript.clear();
       PrintText(screen, "Non riesco a creare il file Debug.txt: la stampa non è iniziata.");
       return;
     }

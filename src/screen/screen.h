@@ -1,9 +1,10 @@
 #pragma once
 
 #include <array>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -75,7 +76,12 @@ struct Screen {
   // continued, not scrolled.
   bool LineComplete = false;
   bool TranscriptOn = false;
-  std::ofstream transcript;
+  // Debug.txt while the transcript is on. A C file rather than a stream, whose setting up
+  // would cost every game its start whether it ever writes a transcript or not.
+  struct CloseFile {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+  };
+  std::unique_ptr<std::FILE, CloseFile> transcript;
 
   // What the picture pane and the inventory label show, so that a rewound turn can show
   // again what was shown before it.

@@ -17,12 +17,21 @@ int SequenceLength(unsigned char lead) {
 
 bool IsControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
 
+// An ASCII byte is its own code point, and needs neither decoding nor encoding.
 template <typename Map>
 std::string MapCodePoints(std::string_view text, Map map) {
   std::string out;
   out.reserve(text.size());
   std::size_t pos = 0;
-  while (pos < text.size()) AppendUtf8(out, map(NextCodePoint(text, pos)));
+  while (pos < text.size()) {
+    const auto byte = static_cast<unsigned char>(text[pos]);
+    if (byte < 0x80) {
+      out += static_cast<char>(map(byte));
+      ++pos;
+    } else {
+      AppendUtf8(out, map(NextCodePoint(text, pos)));
+    }
+  }
   return out;
 }
 
@@ -82,10 +91,16 @@ std::string CleanText(std::string_view text, LineEnds lineEnds) {
     if (keepLineEnds && (c == U'\r' || c == U'\n')) return c;
     return IsControl(c) ? U' ' : c;
   };
-  // Most text needs nothing: it is checked first and copied whole. A bad byte decodes as
-  // U+FFFD one byte long, where a real U+FFFD takes three.
+  // Most text needs nothing: it is checked first and copied whole. Printable ASCII, the bulk
+  // of it, is told by its value alone; a bad byte decodes as U+FFFD one byte long, where a
+  // real U+FFFD takes three.
   std::size_t pos = 0;
   while (pos < text.size()) {
+    const auto byte = static_cast<unsigned char>(text[pos]);
+    if (byte >= 0x20 && byte < 0x7F) {
+      ++pos;
+      continue;
+    }
     const std::size_t start = pos;
     const char32_t c = NextCodePoint(text, pos);
     const bool badByte = c == kReplacementCharacter && pos - start == 1;

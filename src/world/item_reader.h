@@ -35,7 +35,6 @@ class ItemReader {
   int Line() const { return line_; }
 
  private:
-  bool AtLineEnd() const;
   void SkipLineEnd();
   void SkipToSeparator();
   std::string ReadQuoted();
