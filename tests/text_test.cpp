@@ -7,6 +7,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "text/decimal.h"
@@ -18,7 +19,9 @@ namespace {
 using namespace std::string_view_literals;
 
 TEST(Utf8, BadBytesBecomeReplacementCharactersOneEach) {
-  const auto repaired = [](std::string_view text) { return CleanText(text, LineEnds::kKept); };
+  const auto repaired = [](std::string_view text) {
+    return CleanText(std::string(text), LineEnds::kKept);
+  };
   EXPECT_EQ(repaired("ok"), "ok");
   EXPECT_EQ(repaired("città"), "città");
   EXPECT_EQ(repaired("a\xFF"
@@ -42,8 +45,25 @@ TEST(Utf8, ControlCharactersBecomeBlanks) {
   EXPECT_EQ(CleanText("\xC2\x85x\x7F", LineEnds::kBlanked), " x ");  // NEL, a C1 control; DEL
   EXPECT_EQ(CleanText("perché^", LineEnds::kBlanked), "perché^");
   // NUL and CSI, the C1 control that opens escape sequences in one character.
-  EXPECT_EQ(CleanText("uno\x1B[2J\r\ndue\0\xC2\x9B\ntre"sv, LineEnds::kKept),
+  EXPECT_EQ(CleanText(std::string("uno\x1B[2J\r\ndue\0\xC2\x9B\ntre"sv), LineEnds::kKept),
             "uno [2J\r\ndue  \ntre");
+}
+
+// Printable ASCII is passed eight bytes at a time: a byte to clean or repair is found
+// wherever it falls among them, and the bytes around it are left as they were.
+TEST(Utf8, CleansAByteAtEveryPlaceInALongText) {
+  const std::string text = "prendi la torcia e apri lo sportello";
+  const std::pair<std::string_view, std::string_view> kinds[] = {
+      {"\t"sv, " "sv}, {"\x1F"sv, " "sv}, {"\x7F"sv, " "sv}, {"\0"sv, " "sv},
+      {"\xFF"sv, "\uFFFD"sv}, {"\x80"sv, "\uFFFD"sv}, {"\xC3\xA8"sv, "\xC3\xA8"sv}};
+  for (const auto& [byte, cleaned] : kinds) {
+    for (std::size_t at = 0; at <= text.size(); ++at) {
+      const std::string dirty = text.substr(0, at) + std::string(byte) + text.substr(at);
+      const std::string expected = text.substr(0, at) + std::string(cleaned) + text.substr(at);
+      EXPECT_EQ(CleanText(dirty, LineEnds::kBlanked), expected) << at;
+    }
+  }
+  EXPECT_EQ(CleanText(text + "\r\n" + text, LineEnds::kKept), text + "\r\n" + text);
 }
 
 TEST(Utf8, CountsCodePointsNotBytes) {

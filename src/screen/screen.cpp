@@ -306,7 +306,7 @@ PictureDescriptions ReadPictureDescriptions(std::string_view text) {
     const std::size_t end = std::min(text.find('\n'), text.size());
     // Control characters (a carriage return, a tab) become blanks: a description is shown
     // on a line of its own and must not break it or reach a terminal as a control sequence.
-    const std::string cleaned = CleanText(text.substr(0, end), LineEnds::kBlanked);
+    const std::string cleaned = CleanText(std::string(text.substr(0, end)), LineEnds::kBlanked);
     text.remove_prefix(std::min(end + 1, text.size()));
     const std::string_view line = TrimBlanks(cleaned);
     if (line.empty() || line.front() == '#') continue;

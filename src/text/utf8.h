@@ -25,7 +25,7 @@ enum class LineEnds { kKept, kBlanked };
 // the game sees it: well-formed UTF-8, each bad byte replaced by U+FFFD, in which every
 // control character (escapes, tabs, NUL, the C1 controls) has become a blank, so that nothing
 // read, typed or pasted can break a screen line or reach a terminal as a control sequence.
-std::string CleanText(std::string_view text, LineEnds lineEnds);
+std::string CleanText(std::string text, LineEnds lineEnds);
 
 std::size_t CountCodePoints(std::string_view text);
 

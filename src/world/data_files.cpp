@@ -23,7 +23,7 @@ class RecordReader {
 
   std::string Read(int record, std::string_view itemName) {
     try {
-      if (auto item = items_.ReadItem()) return *item;
+      if (auto item = items_.ReadItem()) return std::move(*item);
     } catch (const UnclosedQuote& unclosed) {
       Fail(unclosed.line, "virgolette non chiuse nel record " + std::to_string(record) +
                               ", alla voce «" + std::string(itemName) + "»");
@@ -55,7 +55,14 @@ class RecordReader {
   std::string_view fileName_;
 };
 
-std::string Padded(const std::string& words) { return " " + words + " "; }
+std::string Padded(std::string_view words) {
+  std::string padded;
+  padded.reserve(words.size() + 2);
+  padded += ' ';
+  padded += words;
+  padded += ' ';
+  return padded;
+}
 
 std::string RecordName(int record) { return "il record " + std::to_string(record); }
 

@@ -67,12 +67,11 @@ std::optional<std::string> ReadRegularFile(const std::filesystem::path& path,
 
 std::optional<std::string> ReadTextFile(const std::filesystem::path& path,
                                         std::uintmax_t largest) {
-  const std::optional<std::string> contents = ReadRegularFile(path, largest);
+  std::optional<std::string> contents = ReadRegularFile(path, largest);
   if (!contents) return std::nullopt;
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-  std::string_view text = *contents;
-  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
-  return CleanText(text, LineEnds::kKept);
+  if (contents->starts_with(kByteOrderMark)) contents->erase(0, kByteOrderMark.size());
+  return CleanText(std::move(*contents), LineEnds::kKept);
 }
 
 namespace {
