@@ -84,8 +84,9 @@ std::vector<int> SlotsNaming(const WordIndex::Table& table, int slots, std::stri
 
 }  // namespace
 
-void IndexWords(World& world) {
+void IndexWords(const World& world) {
   WordIndex& index = world.wordIndex;
+  index.built = true;
   index.longestList = 0;
   const auto measure = [&](std::string_view text) {
     index.longestList = std::max(index.longestList, text.size());
@@ -111,14 +112,23 @@ void IndexWords(World& world) {
   index.objects = HashTable(entries);
 }
 
+namespace {
+
+const WordIndex& IndexOf(const World& world) {
+  if (!world.wordIndex.built) IndexWords(world);
+  return world.wordIndex;
+}
+
+}  // namespace
+
 std::vector<int> VerbEntriesNaming(const World& world, std::string_view word) {
-  if (word.size() > world.wordIndex.longestList) return {};
+  if (word.size() > IndexOf(world).longestList) return {};
   return SlotsNaming(world.wordIndex.verbEntries, kVerbSlots, word,
                      [&](int entry) { return HasWord(world.verbs.VerbWords[entry], word); });
 }
 
 std::vector<int> ObjectsNaming(const World& world, std::string_view word) {
-  if (word.size() > world.wordIndex.longestList) return {};
+  if (word.size() > IndexOf(world).longestList) return {};
   const ObjectTable& objects = world.objects;
   return SlotsNaming(world.wordIndex.objects, kObjectSlots, word, [&](int slot) {
     return HasWord(objects.ObjectNouns[slot], word) || objects.ObjectId[slot] == word;

@@ -70,12 +70,16 @@ struct WordIndex {
   // No word list and no Id is longer: a longer word cannot be named anywhere, and is
   // turned away before it is hashed or searched for.
   std::size_t longestList = 0;
+  bool built = false;
 };
 
 struct World {
   ObjectTable objects;
   VerbTable verbs;
-  WordIndex wordIndex;
+  // Built when a word is first looked up, from the tables as they were read: a start that
+  // shows its first page looks up no word, and need not pay for it. A World whose tables are
+  // read again starts with an empty one.
+  mutable WordIndex wordIndex;
   // The objects' flags as the data file delivers them. Play only switches their codes, so a
   // saved game's flags are checked against them.
   ObjectTable::Column<std::string> deliveredFlags;
@@ -105,8 +109,8 @@ inline void ReplaceFirstCode(std::string& flags, std::string_view from, std::str
 // each end) holds `word` whole, that is, the list contains a blank, the word and a blank.
 bool HasWord(std::string_view words, std::string_view word);
 
-// Builds the word index from the two tables; run it whenever they have been read.
-void IndexWords(World& world);
+// Builds the word index from the two tables now, rather than at the first lookup.
+void IndexWords(const World& world);
 
 // The verb entries whose words hold `word`, in ascending order.
 std::vector<int> VerbEntriesNaming(const World& world, std::string_view word);
