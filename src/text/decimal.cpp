@@ -70,10 +70,9 @@ std::string FormatFixed(Number value, int decimals) {
                    '\0');
   std::snprintf(text.data(), text.size() + 1, "%.*f", decimals, wide);
   const std::string_view point = LocaleDecimalPoint();
-  if (const std::size_t at = text.find(point); at != std::string::npos) {
-    text.replace(at, point.size(), ".");
-  }
-  return text;
+  const std::size_t at = text.find(point);
+  if (point == "." || at == std::string::npos) return text;
+  return text.substr(0, at) + '.' + text.substr(at + point.size());
 }
 
 // The same text one unit higher in its last digit: "0.19" gives "0.20", "9.9" gives "10.0".
@@ -97,7 +96,7 @@ std::string OneUnitUp(std::string text) {
 // always read back, which bounds the counts worth trying to about twenty.
 template <typename Number>
 std::string Shortest(Number value) {
-  if (value < 0) return "-" + Shortest(-value);
+  if (value < 0) return std::string(1, '-').append(Shortest(-value));
   const int exponent = value == 0 ? 0 : static_cast<int>(std::floor(std::log10(value)));
   const int significant = std::numeric_limits<Number>::max_digits10;
   const int fewest = std::max(0, -exponent - 1);
