@@ -54,7 +54,7 @@ struct StartedGame {
     game.ended = false;
     game.screen.LinesShown = 0;
     game.screen.HeldText.clear();
-    game.screen.transcript.close();
+    game.screen.transcript.reset();
     game.screen.TranscriptOn = false;
     window.commandBox.clear();
   }

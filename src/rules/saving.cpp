@@ -14,7 +14,7 @@ std::string SaveReport(WriteOutcome outcome, std::string_view name) {
   const std::string file = "'" + std::string(name) + "'";
   switch (outcome) {
     case WriteOutcome::kWritten:
-      return "Ho salvato nel file " + file + ".";
+      return "Ho salvato nel file '" + std::string(name) + "'.";
     case WriteOutcome::kBadPath:
       break;
     case WriteOutcome::kNameTooLong:
