@@ -34,7 +34,7 @@ class GameTest : public ::testing::Test {
   }
   // Whether one of the 25 rows shows exactly `line`.
   bool Shows(std::string_view line) const {
-    const auto& rows = game.screen.Textlines;
+    const auto rows = game.screen.Textlines.InOrder();
     return std::find(rows.begin(), rows.end(), line) != rows.end();
   }
   std::string& Location(std::string_view id) {

@@ -54,7 +54,7 @@ TEST_F(HistoryTest, KeepsTheLastHundredCommands) {
 TEST_F(GameTest, ACommandIsEchoedInCapitalsAndRememberedInSmallLetters) {
   StartAndPlay();
   Type("  Prendi la TORCIA  ");
-  const auto& rows = game.screen.Textlines;
+  const auto rows = game.screen.Textlines.InOrder();
   const auto echo = std::find(rows.begin(), rows.end(), " >   PRENDI LA TORCIA  ");
   ASSERT_NE(echo, rows.end());
   EXPECT_EQ(*(echo - 1), "");
@@ -67,18 +67,18 @@ TEST_F(GameTest, ACommandIsEchoedInCapitalsAndRememberedInSmallLetters) {
 
 TEST_F(GameTest, AnEmptyBoxIgnoresEnterAndOtherCharactersDoNothing) {
   StartAndPlay();
-  const auto before = game.screen.Textlines;
+  const auto before = game.screen.Textlines.InOrder();
   Type("");
   window.commandBox = "x";
   KeyPress(game, 'x');
-  EXPECT_EQ(game.screen.Textlines, before);
+  EXPECT_EQ(game.screen.Textlines.InOrder(), before);
   EXPECT_EQ(window.commandBox, "x");
 }
 
 TEST_F(GameTest, StrangeCommandLinesAreEchoedWhole) {
   StartAndPlay();
   Type("apri\xFF\tlo\x1B sportello");
-  const auto& rows = game.screen.Textlines;
+  const auto rows = game.screen.Textlines.InOrder();
   EXPECT_NE(std::find(rows.begin(), rows.end(), " > APRI\uFFFD LO  SPORTELLO"), rows.end());
   EXPECT_EQ(game.CommandHistory[1], "apri\uFFFD lo  sportello");
 

@@ -25,7 +25,7 @@ TEST_F(ScreenTest, AnEchoedCommandScrollsAnEmptyLineAndThenTheCommand) {
   EXPECT_EQ(Row(23), "");
   EXPECT_EQ(Row(24), " > PRENDI LA TORCIA");
   EXPECT_EQ(screen.LinesShown, 2);
-  EXPECT_EQ(window.rows, screen.Textlines);
+  EXPECT_EQ(window.rows, screen.Textlines.InOrder());
 }
 
 TEST_F(ScreenTest, ALineIsCutAtTheFirstBlankAfterItsSixtyFourthCharacter) {
@@ -121,6 +121,9 @@ TEST_F(ScreenTest, TextHeldAgainGainsABlankAfterEachBreak) {
   EXPECT_EQ(Row(kBottomRow - 12), "  riga48");
   EXPECT_EQ(Row(kBottomRow), "  riga60  ");
   EXPECT_TRUE(screen.HeldText.empty());
+  // Sixty lines have gone round the screen's rows more than twice; the window still shows
+  // them in the screen's order.
+  EXPECT_EQ(window.rows, screen.Textlines.InOrder());
 }
 
 TEST_F(ScreenTest, TheTranscriptGetsEachLineWhenItScrollsUp) {

@@ -98,7 +98,7 @@ TEST_F(GameTest, ARestartKeepsTheScreenAndReadsTheSettingsAgain) {
   EXPECT_EQ(window.settings.first, kDefaultWindowSettings.first);
   EXPECT_EQ(window.timesShown, 2);
   int echoes = 0;
-  for (const auto& row : game.screen.Textlines) echoes += row == " > RICOMINCIARE";
+  for (const auto& row : game.screen.Textlines.InOrder()) echoes += row == " > RICOMINCIARE";
   EXPECT_EQ(echoes, 1);
 }
 

@@ -26,17 +26,18 @@ char AppendCharacter(std::string_view text, std::size_t& pos, std::string& line)
   return first;
 }
 
-// Any ASCII byte but the blank and the break marks: one character that cannot end a line.
-bool IsPlainByte(char byte) {
-  return static_cast<unsigned char>(byte) < 0x80 && byte != ' ' && !IsBreakMark(byte);
-}
-
-// Appends the plain bytes from `pos` on to `line` in one go, moves past them and tells how
-// many characters they were. Most of a text is such runs, and nothing in them can end a line.
-std::size_t AppendPlainBytes(std::string_view text, std::size_t& pos, std::string& line) {
+// Appends from `pos` on the ASCII bytes that cannot end the line, moves past them and tells
+// how many characters they were: all but the break marks, and the blanks too while the line
+// has not reached its width. Most of a text is such runs, whole lines of them.
+std::size_t AppendPlainBytes(std::string_view text, std::size_t& pos, std::size_t characters,
+                             std::string& line) {
   const std::size_t from = pos;
-  while (pos < text.size() && IsPlainByte(text[pos])) ++pos;
-  line.append(text, from, pos - from);
+  for (; pos < text.size(); ++pos) {
+    const char byte = text[pos];
+    if (static_cast<unsigned char>(byte) >= 0x80 || IsBreakMark(byte)) break;
+    if (byte == ' ' && characters + (pos - from) >= kWrapWidth) break;
+  }
+  line.append(text.data() + from, pos - from);
   return pos - from;
 }
 
@@ -47,7 +48,9 @@ class TextSource {
 
   bool AtEnd() const { return pos_ == text_.size(); }
   char AppendNext(std::string& line) { return AppendCharacter(text_, pos_, line); }
-  std::size_t AppendPlainRun(std::string& line) { return AppendPlainBytes(text_, pos_, line); }
+  std::size_t AppendPlainRun(std::size_t characters, std::string& line) {
+    return AppendPlainBytes(text_, pos_, characters, line);
+  }
   std::size_t Here() const { return pos_; }
   void HoldFrom(Screen& screen, std::size_t from) const {
     screen.HeldText.Hold(text_.substr(from));
@@ -99,9 +102,10 @@ class HeldReader {
   }
 
   // The blanks a held piece counts come before its bytes, and one at a time.
-  std::size_t AppendPlainRun(std::string& line) {
+  std::size_t AppendPlainRun(std::size_t characters, std::string& line) {
     if (here_.leadingBlanks > 0 || here_.markBlanks > 0) return 0;
-    const std::size_t count = AppendPlainBytes(held_.pieces_[here_.piece].text, here_.pos, line);
+    const std::size_t count =
+        AppendPlainBytes(held_.pieces_[here_.piece].text, here_.pos, characters, line);
     if (PieceIsRead()) EnterPiece(here_.piece + 1);
     return count;
   }
@@ -186,7 +190,7 @@ void PrintLines(Screen& screen, Source& source) {
   std::size_t characters = 0;
   auto lineStart = source.Here();
   while (!source.AtEnd()) {
-    characters += source.AppendPlainRun(line);
+    characters += source.AppendPlainRun(characters, line);
     if (source.AtEnd()) break;
     const char first = source.AppendNext(line);
     ++characters;
@@ -249,7 +253,7 @@ void PrintOpen(Screen& screen, std::string_view text) {
 void PushLine(Screen& screen, std::string_view line) {
   screen.HeldText.clear();
   if (screen.LineComplete) {
-    std::move(screen.Textlines.begin() + 1, screen.Textlines.end(), screen.Textlines.begin());
+    screen.Textlines.ScrollUp();
     screen.window.ScrollTextlines();
     if (screen.TranscriptOn) {
       const std::string& line = screen.Textlines[kBottomRow - 1];
@@ -261,6 +265,12 @@ void PushLine(Screen& screen, std::string_view line) {
   screen.Textlines[kBottomRow] = line;
   screen.window.SetTextline(kBottomRow, line);
   screen.LineComplete = true;
+}
+
+std::array<std::string, kScreenRows> ScreenRows::InOrder() const {
+  std::array<std::string, kScreenRows> rows;
+  for (int row = 0; row < kScreenRows; ++row) rows[row] = (*this)[row];
+  return rows;
 }
 
 void ToggleTranscript(Screen& screen) {

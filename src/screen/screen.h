@@ -58,6 +58,27 @@ class HeldRest {
   std::vector<Piece> pieces_;
 };
 
+// The 25 rows, row 0 at the top. They are kept as a ring: a scroll moves where the top row
+// is kept rather than the text of every row, and the row that leaves at the top lends its
+// storage to the new bottom row.
+class ScreenRows {
+ public:
+  const std::string& operator[](int row) const { return rows_[Place(row)]; }
+  std::string& operator[](int row) { return rows_[Place(row)]; }
+  // Moves every row up by one; the new bottom row still holds what the top row held.
+  void ScrollUp() { top_ = Place(1); }
+  // The rows from the top one to the bottom one.
+  std::array<std::string, kScreenRows> InOrder() const;
+
+ private:
+  std::size_t Place(int row) const {
+    return (top_ + static_cast<std::size_t>(row)) % kScreenRows;
+  }
+
+  std::array<std::string, kScreenRows> rows_;
+  std::size_t top_ = 0;
+};
+
 struct Screen {
   Screen(Window& window, std::filesystem::path folder)
       : window(window), folder(std::move(folder)) {}
@@ -66,7 +87,7 @@ struct Screen {
   // Where Debug.txt is written: the player's folder.
   std::filesystem::path folder;
 
-  std::array<std::string, kScreenRows> Textlines;
+  ScreenRows Textlines;
   // Lines pushed since the last command. Past a full page only the first held line and
   // whether another follows are counted: every count from there up means the same, a page
   // held, and an open print that takes one back still finds the page full.
