@@ -1,8 +1,10 @@
 #include "parser/normalise.h"
 
+#include <array>
 #include <bitset>
 #include <cstddef>
-#include <vector>
+#include <cstdint>
+#include <iterator>
 
 #include "text/utf8.h"
 
@@ -115,6 +117,15 @@ class UnreadText {
     return true;
   }
 
+  // Appends what comes before the next blank and the blank itself, or the rest when no blank
+  // follows, and moves past it.
+  void AppendThroughBlank(std::string& out) {
+    if (insertedPos_ < inserted_.size() && AppendThroughBlank(inserted_, insertedPos_, out)) {
+      return;
+    }
+    AppendThroughBlank(line_, linePos_, out);
+  }
+
   void Skip(std::size_t count) {
     for (; count > 0; --count) Next();
   }
@@ -125,6 +136,15 @@ class UnreadText {
   }
 
  private:
+  // Tells whether a blank was found.
+  static bool AppendThroughBlank(std::string_view text, std::size_t& pos, std::string& out) {
+    const std::size_t blank = text.find(' ', pos);
+    const std::size_t end = blank == std::string_view::npos ? text.size() : blank + 1;
+    out += text.substr(pos, end - pos);
+    pos = end;
+    return blank != std::string_view::npos;
+  }
+
   std::string_view line_;
   std::size_t linePos_ = 0;
   std::string inserted_;
@@ -140,69 +160,88 @@ bool BeginsAWord(std::string_view line, std::string_view form) {
   return false;
 }
 
-// Where the words of a line begin, right after each blank, and the letters they begin with:
-// most forms begin with a letter that begins no word of the command, and are passed over
-// without looking at the line.
-class WordStarts {
- public:
-  explicit WordStarts(std::string_view line) {
-    for (std::size_t at = line.find(' '); at != std::string_view::npos;
-         at = line.find(' ', at + 1)) {
-      starts_.push_back(at + 1);
-      if (at + 1 < line.size()) initials_.set(static_cast<unsigned char>(line[at + 1]));
-    }
-  }
+constexpr std::size_t kRows = std::size(kReplacements);
 
-  bool AnyBeginsWith(std::string_view line, std::string_view form) const {
-    if (!initials_.test(static_cast<unsigned char>(form[0]))) return false;
-    for (const std::size_t start : starts_) {
-      if (line.size() - start >= form.size() && line[start] == form[0] &&
-          line.compare(start, form.size(), form) == 0) {
-        return true;
+// The rows of the table grouped by the first byte of their form, each group in the table's
+// order: the rows of the forms that begin with byte b are rows[begin[b]] up to
+// rows[begin[b + 1]].
+struct RowsByInitial {
+  std::array<std::uint8_t, kRows> rows{};
+  std::array<std::uint8_t, 257> begin{};
+};
+
+constexpr RowsByInitial kRowsByInitial = [] {
+  RowsByInitial index;
+  const auto initial = [](std::size_t row) {
+    return static_cast<unsigned char>(kReplacements[row].form[0]);
+  };
+  for (std::size_t row = 0; row < kRows; ++row) ++index.begin[initial(row) + 1];
+  for (std::size_t byte = 1; byte < index.begin.size(); ++byte) {
+    index.begin[byte] += index.begin[byte - 1];
+  }
+  std::array<std::uint8_t, 256> filled{};
+  for (std::size_t row = 0; row < kRows; ++row) {
+    const unsigned char byte = initial(row);
+    index.rows[index.begin[byte] + filled[byte]++] = static_cast<std::uint8_t>(row);
+  }
+  return index;
+}();
+
+// The rows whose forms stand at the start of a word of `line`, right after a blank: one
+// pass over the words, each compared only with the forms that begin with its first letter.
+std::bitset<kRows> RowsAtWordStarts(std::string_view line) {
+  std::bitset<kRows> found;
+  for (std::size_t at = 1; at < line.size(); ++at) {
+    if (line[at - 1] != ' ') continue;
+    const auto initial = static_cast<unsigned char>(line[at]);
+    const std::string_view word = line.substr(at);
+    for (int i = kRowsByInitial.begin[initial]; i < kRowsByInitial.begin[initial + 1]; ++i) {
+      const std::uint8_t row = kRowsByInitial.rows[i];
+      const std::string_view form = kReplacements[row].form;
+      // Every form has two bytes at least, and the second tells most apart.
+      if (word.size() >= form.size() && word[1] == form[1] && word.starts_with(form)) {
+        found.set(row);
       }
     }
-    return false;
   }
-
- private:
-  std::vector<std::size_t> starts_;
-  std::bitset<256> initials_;
-};
+  return found;
+}
 
 }  // namespace
 
 std::span<const Replacement> NormalisationTable() { return kReplacements; }
 
-void ReplaceWord(std::string& line, std::string_view form, std::string_view replacement) {
-  if (line.size() <= 1 || !BeginsAWord(line, form)) return;
+bool ReplaceWord(std::string& line, std::string_view form, std::string_view replacement) {
+  if (line.size() <= 1 || !BeginsAWord(line, form)) return false;
 
   // Replacing the first match and searching again from the start gives the same result as
   // going on from the blank in front of the match: text before it held no match, and no
   // replacement in the table can complete a form that began before it. So one pass does.
   const std::string original = std::move(line);
   line.clear();
+  line.reserve(original.size());
   UnreadText unread(original);
   while (!unread.AtEnd()) {
-    const char c = unread.Next();
-    line += c;
-    if (c != ' ') continue;
+    unread.AppendThroughBlank(line);
+    if (line.back() != ' ') continue;
     while (unread.StartsWith(form)) {
       unread.Skip(form.size());
       if (!replacement.empty()) unread.Insert(std::string(replacement) + ' ');
     }
   }
+  return true;
 }
 
 void NormaliseInput(std::string& InputLine) {
   ReplaceWord(InputLine, " ", "");
   InputLine.insert(0, 1, ' ');
-  // Most forms stand nowhere in a command; the places where words begin are few, and
-  // looking only there tells quickly which forms need a pass over the line.
-  WordStarts starts(InputLine);
-  for (const Replacement& r : kReplacements) {
-    if (!starts.AnyBeginsWith(InputLine, r.form)) continue;
-    ReplaceWord(InputLine, r.form, r.replacement);
-    starts = WordStarts(InputLine);
+  // Most forms stand nowhere in a command: the rows are applied in order, each where it is
+  // found, and found again after each change.
+  std::bitset<kRows> found = RowsAtWordStarts(InputLine);
+  for (std::size_t row = 0; row < kRows; ++row) {
+    if (!found.test(row)) continue;
+    ReplaceWord(InputLine, kReplacements[row].form, kReplacements[row].replacement);
+    found = RowsAtWordStarts(InputLine);
   }
   InputLine = std::string(TrimBlanks(InputLine));
 }

@@ -22,7 +22,8 @@ std::span<const Replacement> NormalisationTable();
 // Replaces `form` wherever it stands at the start of a word of `line` (right after a blank)
 // with `replacement` and a blank, or with nothing when `replacement` is empty, until no
 // such place is left. One pass over the line, so its cost grows with its length only.
-void ReplaceWord(std::string& line, std::string_view form, std::string_view replacement);
+// Returns whether the form stood anywhere.
+bool ReplaceWord(std::string& line, std::string_view form, std::string_view replacement);
 
 // Rewrites a lower-cased, trimmed command line into the parser's fixed vocabulary.
 void NormaliseInput(std::string& InputLine);

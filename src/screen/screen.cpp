@@ -1,6 +1,7 @@
 #include "screen/screen.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include "text/utf8.h"
@@ -26,19 +27,36 @@ char AppendCharacter(std::string_view text, std::size_t& pos, std::string& line)
   return first;
 }
 
+// What a byte can do to the line it stands in, told by one look-up per byte: nothing (an
+// ASCII byte but the blank and the break marks), end it past the width (the blank), or need
+// a closer look (a break mark, a byte of a longer character).
+enum class ByteKind : unsigned char { kPlain, kBlank, kOther };
+
+constexpr std::array<ByteKind, 256> kByteKinds = [] {
+  std::array<ByteKind, 256> kinds{};
+  for (int byte = 0x80; byte < 0x100; ++byte) kinds[byte] = ByteKind::kOther;
+  kinds['^'] = kinds['\r'] = ByteKind::kOther;
+  kinds[' '] = ByteKind::kBlank;
+  return kinds;
+}();
+
 // Appends from `pos` on the ASCII bytes that cannot end the line, moves past them and tells
 // how many characters they were: all but the break marks, and the blanks too while the line
 // has not reached its width. Most of a text is such runs, whole lines of them.
 std::size_t AppendPlainBytes(std::string_view text, std::size_t& pos, std::size_t characters,
                              std::string& line) {
-  const std::size_t from = pos;
-  for (; pos < text.size(); ++pos) {
-    const char byte = text[pos];
-    if (static_cast<unsigned char>(byte) >= 0x80 || IsBreakMark(byte)) break;
-    if (byte == ' ' && characters + (pos - from) >= kWrapWidth) break;
+  const char* const from = text.data() + pos;
+  const char* const end = text.data() + text.size();
+  const char* byte = from;
+  for (; byte != end; ++byte) {
+    const ByteKind kind = kByteKinds[static_cast<unsigned char>(*byte)];
+    if (kind == ByteKind::kPlain) continue;
+    if (kind == ByteKind::kOther || characters + (byte - from) >= kWrapWidth) break;
   }
-  line.append(text.data() + from, pos - from);
-  return pos - from;
+  const auto count = static_cast<std::size_t>(byte - from);
+  line.append(from, count);
+  pos += count;
+  return count;
 }
 
 // A text being printed, read character by character.
