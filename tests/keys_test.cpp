@@ -48,6 +48,7 @@ TEST_F(HistoryTest, TypingStartsAgainFromTheNewestButEndDoesNot) {
 TEST_F(HistoryTest, KeepsTheLastHundredCommands) {
   for (int i = 1; i <= 120; ++i) Type("comando " + std::to_string(i));
   EXPECT_EQ(game.CommandHistory[1], "comando 120");
+  EXPECT_EQ(game.CommandHistory[2], "comando 119");
   EXPECT_EQ(game.CommandHistory[100], "comando 21");
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "app/rewind.h"
 #include "parser/parser_state.h"
@@ -30,6 +31,25 @@ struct GameFolders {
   std::filesystem::path player;
 };
 
+// Past command lines, lower-cased but not trimmed: entry 1 is the newest, entry 100 the
+// oldest kept; entry 0 is never used and reads as empty. They are kept as a ring, so that
+// remembering a line moves none of the others.
+class PastCommands {
+ public:
+  const std::string& operator[](int entry) const {
+    return entry == 0 ? lines_[0] : lines_[1 + (newest_ + entry - 1) % kHistorySize];
+  }
+  // `line` becomes entry 1, and the oldest entry is let go.
+  void Remember(std::string line) {
+    newest_ = (newest_ + kHistorySize - 1) % kHistorySize;
+    lines_[1 + newest_] = std::move(line);
+  }
+
+ private:
+  std::array<std::string, kHistorySize + 1> lines_;
+  int newest_ = 0;
+};
+
 // All the state of one game process: a fresh Game is a fresh program, which is how tests,
 // benchmarks and fuzzing start over.
 struct Game {
@@ -43,9 +63,7 @@ struct Game {
   ParserState parser;
   TurnVariables turn;
 
-  // Past command lines, lower-cased but not trimmed: entry 1 is the newest, entry 100 the
-  // oldest kept; entry 0 is never used.
-  std::array<std::string, kHistorySize + 1> CommandHistory;
+  PastCommands CommandHistory;
   // The entry that the next Up key shows.
   int HistoryIndex = 0;
 

@@ -48,9 +48,7 @@ void ContinuePage(Game& game) {
 }
 
 void RememberCommand(Game& game, std::string line) {
-  auto& history = game.CommandHistory;
-  std::move_backward(history.begin() + 1, history.end() - 1, history.end());
-  history[1] = std::move(line);
+  game.CommandHistory.Remember(std::move(line));
   game.HistoryIndex = 1;
 }
 
