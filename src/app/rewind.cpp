@@ -1,5 +1,7 @@
 #include "app/rewind.h"
 
+#include <cstring>
+
 #include "app/game.h"
 
 namespace vortila {
@@ -19,16 +21,20 @@ void ForEachObjectText(Table& objects, Visit visit) {
 ObjectStates::ObjectStates(const ObjectTable& objects) {
   std::size_t size = 0;
   ForEachObjectText(objects, [&](int, const std::string& text) { size += text.size(); });
-  texts_.reserve(size);
+  // Left uninitialised: every byte is copied over at once, and a string would first clear
+  // them all.
+  texts_ = std::make_unique_for_overwrite<char[]>(size);
+  std::uint32_t end = 0;
   ForEachObjectText(objects, [&](int entry, const std::string& text) {
-    texts_ += text;
-    ends_[entry] = static_cast<std::uint32_t>(texts_.size());
+    std::memcpy(texts_.get() + end, text.data(), text.size());
+    end += static_cast<std::uint32_t>(text.size());
+    ends_[entry] = end;
   });
 }
 
 std::string_view ObjectStates::Text(int entry) const {
   const std::uint32_t begin = entry == 0 ? 0 : ends_[entry - 1];
-  return std::string_view(texts_).substr(begin, ends_[entry] - begin);
+  return std::string_view(texts_.get() + begin, ends_[entry] - begin);
 }
 
 bool ObjectStates::Match(const ObjectTable& objects) const {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -37,7 +38,7 @@ class ObjectStates {
   // The text of entry i (slot i's location, or slot i - 51's flags) ends at ends_[i].
   std::string_view Text(int entry) const;
 
-  std::string texts_;
+  std::unique_ptr<char[]> texts_;
   std::array<std::uint32_t, kTexts> ends_{};
 };
 
