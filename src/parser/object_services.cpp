@@ -13,19 +13,17 @@ bool HidesContents(std::string_view flags) {
   return HasCode(flags, "%c") && !HasCode(flags, "%t") && !HasCode(flags, "%O");
 }
 
-// One "+" per object inside `holder` that is not fixed in place, when `holder` is an open
-// container; a closed or sealed one shows nothing of what it holds.
-std::string VisibleContentMarks(const ObjectTable& objects, int holder) {
+// Appends one "+" per object inside `holder` that is not fixed in place, when `holder` is an
+// open container; a closed or sealed one shows nothing of what it holds.
+void AppendVisibleContentMarks(const ObjectTable& objects, int holder, std::string& text) {
   const std::string& flags = objects.ObjectFlags[holder];
-  if (!HasCode(flags, "%c") || HasCode(flags, "%k") || HasCode(flags, "%o")) return {};
-  std::string marks;
+  if (!HasCode(flags, "%c") || HasCode(flags, "%k") || HasCode(flags, "%o")) return;
   for (int slot = 1; slot <= kObjectSlots; ++slot) {
     if (objects.ObjectLocation[slot] == objects.ObjectId[holder] &&
         !HasCode(objects.ObjectFlags[slot], "%s")) {
-      marks += '+';
+      text += '+';
     }
   }
-  return marks;
 }
 
 bool IsListedByName(std::string_view flags) {
@@ -97,12 +95,14 @@ void UpdateInventory(const World& world, Screen& screen) {
   if (world.StoryClock < 6) return;
   const ObjectTable& objects = world.objects;
   std::string text;
+  // The label is most often what it was, and as long.
+  text.reserve(screen.Inventory.size());
   for (int slot = 1; slot <= kObjectSlots; ++slot) {
     if (objects.ObjectLocation[slot] != kPlayerId) continue;
     text += "> ";
     text += objects.ObjectTitle[slot];
     if (HasCode(objects.ObjectFlags[slot], "%W")) text += '*';
-    text += VisibleContentMarks(objects, slot);
+    AppendVisibleContentMarks(objects, slot, text);
     text += '\r';
   }
   SetInventoryLabel(screen, text);
