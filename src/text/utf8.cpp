@@ -41,12 +41,19 @@ bool IsPrintableAscii(std::uint64_t bytes) {
   return ((below | deleteOrAbove | bytes) & kTopBits) == 0;
 }
 
-// An ASCII byte is its own code point, and needs neither decoding nor encoding.
+// An ASCII byte is its own code point, and needs neither decoding nor encoding: the text is
+// copied whole and its ASCII mapped in place, up to the first other byte, if any.
 template <typename Map>
 std::string MapCodePoints(std::string_view text, Map map) {
-  std::string out;
-  out.reserve(text.size());
+  std::string out(text);
   std::size_t pos = 0;
+  for (; pos < out.size(); ++pos) {
+    const auto byte = static_cast<unsigned char>(out[pos]);
+    if (byte >= 0x80) break;
+    out[pos] = static_cast<char>(map(byte));
+  }
+  if (pos == out.size()) return out;
+  out.resize(pos);
   while (pos < text.size()) {
     const auto byte = static_cast<unsigned char>(text[pos]);
     if (byte < 0x80) {
@@ -165,9 +172,15 @@ char32_t ToLowerCodePoint(char32_t c) {
   return c;
 }
 
-std::string ToUpperItalian(std::string_view text) { return MapCodePoints(text, ToUpperCodePoint); }
+// The mappings are passed as lambdas rather than function pointers, so that each is
+// inlined into the loop over the bytes.
+std::string ToUpperItalian(std::string_view text) {
+  return MapCodePoints(text, [](char32_t c) { return ToUpperCodePoint(c); });
+}
 
-std::string ToLowerItalian(std::string_view text) { return MapCodePoints(text, ToLowerCodePoint); }
+std::string ToLowerItalian(std::string_view text) {
+  return MapCodePoints(text, [](char32_t c) { return ToLowerCodePoint(c); });
+}
 
 std::string_view TrimBlanks(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
