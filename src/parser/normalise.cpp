@@ -1,5 +1,6 @@
 #include "parser/normalise.h"
 
+#include <algorithm>
 #include <array>
 #include <bitset>
 #include <cstddef>
@@ -161,6 +162,10 @@ bool BeginsAWord(std::string_view line, std::string_view form) {
 }
 
 constexpr std::size_t kRows = std::size(kReplacements);
+static_assert(kRows < 256, "a row's number is kept in one byte");
+static_assert(std::ranges::all_of(kReplacements,
+                                  [](const Replacement& r) { return r.form.size() >= 2; }),
+              "a word is told from a form by its second byte before it is compared whole");
 
 // The rows of the table grouped by the first byte of their form, each group in the table's
 // order: the rows of the forms that begin with byte b are rows[begin[b]] up to

@@ -10,7 +10,7 @@ namespace vortila {
 
 namespace {
 
-bool IsBreakMark(char byte) { return byte == '^' || byte == '\r'; }
+constexpr bool IsBreakMark(char byte) { return byte == '^' || byte == '\r'; }
 
 // Appends the character that starts at `pos` to `line`, moves past it and returns its first
 // byte, which is all the wrapping needs to know of it.
@@ -34,8 +34,9 @@ enum class ByteKind : unsigned char { kPlain, kBlank, kOther };
 
 constexpr std::array<ByteKind, 256> kByteKinds = [] {
   std::array<ByteKind, 256> kinds{};
-  for (int byte = 0x80; byte < 0x100; ++byte) kinds[byte] = ByteKind::kOther;
-  kinds['^'] = kinds['\r'] = ByteKind::kOther;
+  for (int byte = 0; byte < 0x100; ++byte) {
+    if (byte >= 0x80 || IsBreakMark(static_cast<char>(byte))) kinds[byte] = ByteKind::kOther;
+  }
   kinds[' '] = ByteKind::kBlank;
   return kinds;
 }();
