@@ -1,7 +1,8 @@
 #include "text/utf8.h"
 
 #include <cstdint>
-#include <cstring>
+
+#include "text/eight_bytes.h"
 
 namespace vortila {
 
@@ -20,25 +21,16 @@ int SequenceLength(unsigned char lead) {
 
 bool IsControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
 
-// The data files are almost all printable ASCII, and telling it eight bytes at a time
-// rather than one by one saves the start of the game a tenth of its work.
-std::uint64_t EightBytesAt(std::string_view text, std::size_t pos) {
-  std::uint64_t bytes;
-  std::memcpy(&bytes, text.data() + pos, sizeof bytes);
-  return bytes;
-}
-
 bool IsPrintableAscii(char byte) { return byte >= 0x20 && byte < 0x7F; }
 
-// Whether all eight bytes are printable ASCII, 0x20 to 0x7E. A byte below 0x20 sets its top
-// bit when 0x20 is taken from it, 0x7F when one is added, a byte from 0x80 up has it set
-// already; no borrow or carry reaches a byte unless a byte before it was one of these.
-bool IsPrintableAscii(std::uint64_t bytes) {
-  constexpr std::uint64_t kEachByte = 0x0101010101010101;
-  constexpr std::uint64_t kTopBits = 0x8080808080808080;
-  const std::uint64_t below = bytes - kEachByte * 0x20;
-  const std::uint64_t deleteOrAbove = bytes + kEachByte;
-  return ((below | deleteOrAbove | bytes) & kTopBits) == 0;
+// Where the first byte from `pos` on that is not printable ASCII stands, or the text's end.
+std::size_t SkipPrintableAscii(std::string_view text, std::size_t pos) {
+  for (; pos + 8 <= text.size(); pos += 8) {
+    const std::uint64_t marks = eight_bytes::MarkNotPrintable(eight_bytes::At(text, pos));
+    if (marks != 0) return pos + eight_bytes::FirstMarked(marks);
+  }
+  while (pos < text.size() && IsPrintableAscii(text[pos])) ++pos;
+  return pos;
 }
 
 // An ASCII byte is its own code point, and needs neither decoding nor encoding: the text is
@@ -123,16 +115,11 @@ std::string CleanText(std::string text, LineEnds lineEnds) {
     return IsControl(c) ? U' ' : c;
   };
   // Most text needs nothing: it is checked first and given back as it is. Printable ASCII,
-  // the bulk of it, is told eight bytes at a time; where something else stands among them,
-  // the bytes are passed one by one up to it, and it is looked at alone. A bad byte decodes
-  // as U+FFFD one byte long, where a real U+FFFD takes three.
+  // the bulk of it, is passed in runs; what stands between them is looked at alone. A bad
+  // byte decodes as U+FFFD one byte long, where a real U+FFFD takes three.
   std::size_t pos = 0;
-  while (pos < text.size()) {
-    if (pos + 8 <= text.size() && IsPrintableAscii(EightBytesAt(text, pos))) {
-      pos += 8;
-      continue;
-    }
-    while (pos < text.size() && IsPrintableAscii(text[pos])) ++pos;
+  while (true) {
+    pos = SkipPrintableAscii(text, pos);
     if (pos == text.size()) break;
     if (keepLineEnds && (text[pos] == '\r' || text[pos] == '\n')) {
       ++pos;
