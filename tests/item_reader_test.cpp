@@ -11,7 +11,7 @@ namespace {
 std::vector<std::string> AllItems(std::string_view text) {
   ItemReader reader(text);
   std::vector<std::string> items;
-  while (auto item = reader.ReadItem()) items.push_back(*item);
+  while (auto item = reader.ReadItem()) items.emplace_back(*item);
   return items;
 }
 
@@ -20,6 +20,19 @@ using Items = std::vector<std::string>;
 TEST(ItemReader, SeparatesAtCommasAndLineEndsOfEitherKind) {
   EXPECT_EQ(AllItems("a,b\r\nc\nd"), (Items{"a", "b", "c", "d"}));
   EXPECT_EQ(AllItems("a\rb"), (Items{"a", "b"}));
+}
+
+// Unquoted items are passed eight bytes at a time: a separator of each kind is found
+// wherever it falls among them, whatever bytes come before it.
+TEST(ItemReader, FindsTheSeparatorAtEveryPlaceInALongItem) {
+  const std::string word = "sali-scendi_più.giù/x#";
+  for (const std::string separator : {",", "\n", "\r", "\r\n"}) {
+    for (std::size_t length = 0; length <= word.size(); ++length) {
+      const std::string item = word.substr(0, length);
+      EXPECT_EQ(AllItems(item + separator + "fine"), (Items{item, "fine"}))
+          << length << " bytes before " << static_cast<int>(separator[0]);
+    }
+  }
 }
 
 TEST(ItemReader, QuotedItemsKeepCommasApostrophesAndBlanks) {

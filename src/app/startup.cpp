@@ -18,7 +18,7 @@ namespace vortila {
 
 namespace {
 
-std::optional<float> ParseSetting(const std::optional<std::string>& item) {
+std::optional<float> ParseSetting(std::optional<std::string_view> item) {
   if (!item) return std::nullopt;
   return ParseDecimalFloat(*item);
 }

@@ -21,9 +21,10 @@ class RecordReader {
 
   bool AtEnd() const { return items_.AtEnd(); }
 
-  std::string Read(int record, std::string_view itemName) {
+  // The item is a part of the file's text.
+  std::string_view Read(int record, std::string_view itemName) {
     try {
-      if (auto item = items_.ReadItem()) return std::move(*item);
+      if (const auto item = items_.ReadItem()) return *item;
     } catch (const UnclosedQuote& unclosed) {
       Fail(unclosed.line, "virgolette non chiuse nel record " + std::to_string(record) +
                               ", alla voce «" + std::string(itemName) + "»");
@@ -34,10 +35,10 @@ class RecordReader {
 
   // The Id of an object record, past the comments and empty items in front of it, and the
   // line it stands on; nothing when the file ends first.
-  std::optional<std::string> ReadId(int record, int& line) {
+  std::optional<std::string_view> ReadId(int record, int& line) {
     while (!items_.AtEnd()) {
       line = items_.Line();
-      std::string item = Read(record, "Id");
+      const std::string_view item = Read(record, "Id");
       if (!item.empty() && item.front() != '\'') return item;
     }
     return std::nullopt;
@@ -66,12 +67,12 @@ std::string Padded(std::string_view words) {
 
 std::string RecordName(int record) { return "il record " + std::to_string(record); }
 
-int ParseVerbCode(const RecordReader& reader, const std::string& text, int record, int line) {
+int ParseVerbCode(const RecordReader& reader, std::string_view text, int record, int line) {
   int code = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), code);
   if (error != std::errc() || end != text.data() + text.size() || code < 1 || code > kVerbSlots) {
-    reader.Fail(line, "il codice del record " + std::to_string(record) + " è «" + text +
-                          "», ma deve essere un numero intero da 1 a " +
+    reader.Fail(line, "il codice del record " + std::to_string(record) + " è «" +
+                          std::string(text) + "», ma deve essere un numero intero da 1 a " +
                           std::to_string(kVerbSlots));
   }
   return code;
@@ -113,7 +114,7 @@ void ReadVerbs(VerbTable& verbs, std::string_view contents, std::string_view fil
     lines[slot] = reader.Line();
     verbs.VerbCode[slot] = ParseVerbCode(reader, reader.Read(slot, "codice"), slot, lines[slot]);
     verbs.VerbWords[slot] = Padded(reader.Read(slot, "parole"));
-    std::string patterns = reader.Read(slot, "schemi");
+    const std::string_view patterns = reader.Read(slot, "schemi");
     verbs.VerbPatterns[slot] = patterns.empty() ? "%%" : patterns;
     records = slot;
   }
@@ -127,12 +128,12 @@ void ReadObjects(ObjectTable& objects, std::string_view contents, std::string_vi
   int playerLine = 1;
   for (int slot = 1; slot <= kObjectSlots && !reader.AtEnd(); ++slot) {
     int line = 0;
-    std::optional<std::string> id = reader.ReadId(slot, line);
+    const std::optional<std::string_view> id = reader.ReadId(slot, line);
     if (!id) {
       reader.Fail(reader.Line(),
                   "il file finisce nei commenti che precedono " + RecordName(slot));
     }
-    objects.ObjectId[slot] = std::move(*id);
+    objects.ObjectId[slot] = *id;
     if (slot == 1) playerLine = line;
     objects.ObjectLocation[slot] = reader.Read(slot, "luogo");
     objects.ObjectTitle[slot] = reader.Read(slot, "titolo");

@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <optional>
 #include <stdexcept>
-#include <string>
 #include <string_view>
 
 namespace vortila {
@@ -28,8 +27,9 @@ class ItemReader {
   // of a file never count as the start of another record.
   bool AtEnd() const;
 
-  // The next item, or nothing when the text is used up. Throws UnclosedQuote.
-  std::optional<std::string> ReadItem();
+  // The next item, or nothing when the text is used up. Throws UnclosedQuote. The item is a
+  // part of the text given to the reader, which must outlive it.
+  std::optional<std::string_view> ReadItem();
 
   // The 1-based line on which the next item starts (or the last one ended).
   int Line() const { return line_; }
@@ -37,8 +37,8 @@ class ItemReader {
  private:
   void SkipLineEnd();
   void SkipToSeparator();
-  std::string ReadQuoted();
-  std::string ReadUnquoted();
+  std::string_view ReadQuoted();
+  std::string_view ReadUnquoted();
 
   std::string_view text_;
   std::size_t pos_ = 0;

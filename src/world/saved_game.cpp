@@ -28,7 +28,7 @@ std::string_view TrimBlanks(std::string_view text) {
 
 // A whole item as a decimal integer within [low, high]; blanks around it are allowed.
 std::optional<int> ReadNumber(ItemReader& reader, int low, int high) {
-  const std::optional<std::string> item = reader.ReadItem();
+  const std::optional<std::string_view> item = reader.ReadItem();
   if (!item) return std::nullopt;
   const std::string_view text = TrimBlanks(*item);
   int value = 0;
@@ -43,11 +43,11 @@ std::optional<int> ReadNumber(ItemReader& reader, int low, int high) {
 std::optional<SavedGame> ReadSavedGame(ItemReader& reader) {
   SavedGame saved;
   for (int slot = 1; slot <= kObjectSlots; ++slot) {
-    std::optional<std::string> location = reader.ReadItem();
-    std::optional<std::string> flags = reader.ReadItem();
+    const std::optional<std::string_view> location = reader.ReadItem();
+    const std::optional<std::string_view> flags = reader.ReadItem();
     if (!location || !flags) return std::nullopt;
-    saved.locations[slot] = std::move(*location);
-    saved.flags[slot] = std::move(*flags);
+    saved.locations[slot] = *location;
+    saved.flags[slot] = *flags;
   }
   const std::optional<int> clock = ReadNumber(reader, 0, kLastStoryClock);
   const std::optional<int> wheel = ReadNumber(reader, -1, 1);
