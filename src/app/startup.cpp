@@ -75,16 +75,21 @@ void StartGame(Game& game) {
   DescribeRoom(world, game.screen, game.parser);
 }
 
-void LoadWindowSettings(Game& game) {
-  const std::string contents = ReadRequiredFile(game.folders.player, kSettingsFileName);
-  ItemReader items(contents);
+std::optional<WindowSettings> ReadWindowSettings(std::string_view text) {
+  ItemReader items(text);
   try {
     const auto first = ParseSetting(items.ReadItem());
     const auto second = ParseSetting(items.ReadItem());
-    if (first && second) game.window.ApplySettings({*first, *second});
+    if (first && second) return WindowSettings{*first, *second};
   } catch (const UnclosedQuote&) {
-    // Unreadable values: the window keeps the geometry it has.
   }
+  return std::nullopt;
+}
+
+void LoadWindowSettings(Game& game) {
+  const std::string contents = ReadRequiredFile(game.folders.player, kSettingsFileName);
+  // Unreadable values: the window keeps the geometry it has.
+  if (const auto settings = ReadWindowSettings(contents)) game.window.ApplySettings(*settings);
 }
 
 bool SaveWindowSettings(Game& game) {

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <string_view>
 
 #include "app/game.h"
 
@@ -18,6 +20,9 @@ inline constexpr std::string_view kResumeFileName = "ripresa.sav";
 // banner and the introduction, both data files, the player in the starting room. The
 // screen, the history and the transcript carry over. Throws StartupError.
 void StartGame(Game& game);
+
+// The two values of iniziale.ini's text, or nothing when they are not two numbers.
+std::optional<WindowSettings> ReadWindowSettings(std::string_view text);
 
 // Applies the two values of iniziale.ini to the window. A missing file stops the start
 // (StartupError); values that are not numbers leave the window as it is.

@@ -65,13 +65,17 @@ std::optional<std::string> ReadRegularFile(const std::filesystem::path& path,
   }
 }
 
+std::string TextOfFile(std::string bytes) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (bytes.starts_with(kByteOrderMark)) bytes.erase(0, kByteOrderMark.size());
+  return CleanText(std::move(bytes), LineEnds::kKept);
+}
+
 std::optional<std::string> ReadTextFile(const std::filesystem::path& path,
                                         std::uintmax_t largest) {
   std::optional<std::string> contents = ReadRegularFile(path, largest);
   if (!contents) return std::nullopt;
-  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-  if (contents->starts_with(kByteOrderMark)) contents->erase(0, kByteOrderMark.size());
-  return CleanText(std::move(*contents), LineEnds::kKept);
+  return TextOfFile(std::move(*contents));
 }
 
 namespace {

@@ -26,10 +26,12 @@ inline constexpr std::uintmax_t kLargestPictureFile = 32 << 20;
 std::optional<std::string> ReadRegularFile(const std::filesystem::path& path,
                                            std::uintmax_t largest);
 
-// The whole text of a regular file (ReadRegularFile), or nothing. The text is cleaned as
-// all text from outside is (CleanText: well-formed UTF-8, no control characters but its line
-// ends), and a byte-order mark that an editor may have put in front is dropped, so that it
-// is not taken for part of an item.
+// The text that a file's bytes hold, cleaned as all text from outside is (CleanText:
+// well-formed UTF-8, no control characters but its line ends), without the byte-order mark
+// that an editor may have put in front, so that it is not taken for part of an item.
+std::string TextOfFile(std::string bytes);
+
+// The text of a regular file (ReadRegularFile, TextOfFile), or nothing.
 std::optional<std::string> ReadTextFile(
     const std::filesystem::path& path,
     std::uintmax_t largest = std::numeric_limits<std::uintmax_t>::max());

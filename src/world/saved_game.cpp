@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdint>
 #include <iterator>
+#include <utility>
 #include <system_error>
 
 #include "world/files.h"
@@ -171,13 +172,17 @@ WriteOutcome SaveGameToFile(const World& world, const std::filesystem::path& pat
   return WriteFileAtomically(path, SavedGameText(world));
 }
 
-std::optional<SavedGame> LoadGameFromFile(const std::filesystem::path& path,
-                                          const World& world) {
-  const std::optional<std::string> text = ReadTextFile(path, kLargestSavedGame);
-  if (!text) return std::nullopt;
-  std::optional<SavedGame> saved = ParseSavedGame(*text);
+std::optional<SavedGame> ReadSavedGameFile(std::string bytes, const World& world) {
+  std::optional<SavedGame> saved = ParseSavedGame(TextOfFile(std::move(bytes)));
   if (!saved || !SavedGameFits(world, *saved)) return std::nullopt;
   return saved;
+}
+
+std::optional<SavedGame> LoadGameFromFile(const std::filesystem::path& path,
+                                          const World& world) {
+  std::optional<std::string> bytes = ReadRegularFile(path, kLargestSavedGame);
+  if (!bytes) return std::nullopt;
+  return ReadSavedGameFile(std::move(*bytes), world);
 }
 
 void ApplySavedGame(World& world, const SavedGame& saved) {

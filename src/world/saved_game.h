@@ -42,8 +42,12 @@ bool SavedGameFits(const World& world, const SavedGame& saved);
 // Writes the game, replacing the file only once the new one is complete.
 WriteOutcome SaveGameToFile(const World& world, const std::filesystem::path& path);
 
-// Reads a saved game file and checks it against the world it would be loaded into; a
-// missing, unreadable, oversized or malformed file, or one that does not fit, gives nothing.
+// A saved game file's bytes read and checked against the world it would be loaded into, or
+// nothing when they are malformed or do not fit.
+std::optional<SavedGame> ReadSavedGameFile(std::string bytes, const World& world);
+
+// Reads a saved game file and checks it (ReadSavedGameFile); a missing, unreadable or
+// oversized file gives nothing too.
 std::optional<SavedGame> LoadGameFromFile(const std::filesystem::path& path, const World& world);
 
 void ApplySavedGame(World& world, const SavedGame& saved);

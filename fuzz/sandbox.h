@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+
+// The one folder that a game under fuzzing may write in. A typed command may name a saved
+// game by any path, "/" and ".." included, and the fuzzer must be free to type it; so the
+// calls by which the engine creates, replaces and removes files (open for writing, rename,
+// unlink) are wrapped when the target is linked (-Wl,--wrap, see CMakeLists.txt). While an
+// input is played they act only inside the folder; anywhere else they fail as in a folder
+// one may not write in, and the game answers as it then would.
+namespace vortila::fuzz {
+
+class Sandbox {
+ public:
+  // A fresh folder of the fuzzer's own, in memory where the system has room for it, since a
+  // save waits for the disk.
+  Sandbox();
+  // Removes the folder and all it holds.
+  ~Sandbox();
+  Sandbox(const Sandbox&) = delete;
+  Sandbox& operator=(const Sandbox&) = delete;
+
+  const std::filesystem::path& folder() const { return folder_; }
+
+  // Confines the writes until Release; then removes whatever they left in the folder but
+  // `kept`, so that each input finds the folder as the one before found it.
+  void Confine();
+  void Release(const std::filesystem::path& kept);
+
+ private:
+  std::filesystem::path folder_;
+};
+
+}  // namespace vortila::fuzz
