@@ -1,9 +1,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
-#include "app/startup.h"
 #include "game_in_play.h"
 #include "world/saved_game.h"
 
@@ -20,18 +20,13 @@ constexpr std::string_view kCommands =
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static vortila::fuzz::GameInPlay started;
+  static vortila::fuzz::GameInPlay game;
   const std::optional<vortila::SavedGame> saved = vortila::ReadSavedGameFile(
-      std::string(reinterpret_cast<const char*>(data), size), started.world());
+      std::string(reinterpret_cast<const char*>(data), size), game.world());
   if (!saved) return 0;
-  started.sandbox().Confine();
-  {
-    std::optional<vortila::fuzz::Play> play;
-    play.emplace(started.folders());
-    started.CopyInto(*play);
-    vortila::ApplySavedGame(play->game.world, *saved);
-    vortila::fuzz::TypeLines(*play, kCommands);
-  }
-  started.sandbox().Release(vortila::kSettingsFileName);
+  vortila::fuzz::Play& play = game.Begin();
+  vortila::ApplySavedGame(play.game.world, *saved);
+  vortila::fuzz::TypeLines(play, kCommands);
+  game.End();
   return 0;
 }

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/keys.h"
 #include "app/startup.h"
@@ -14,28 +16,77 @@ void TurnHeldPages(Play& play) {
   while (play.window.commandBox == kPagePrompt) KeyPress(play.game, kEnterKey);
 }
 
-}  // namespace
-
-GameInPlay::GameInPlay() : folders_(VORTILA_DATA_DIR, sandbox_.folder()), started_(folders_) {
-  std::filesystem::copy_file(std::filesystem::path(VORTILA_DATA_DIR) / kSettingsFileName,
-                             sandbox_.folder() / kSettingsFileName);
-  StartGame(started_.game);
-  TurnHeldPages(started_);
+std::vector<std::filesystem::path> PlayersFiles() {
+  std::vector<std::filesystem::path> files{std::filesystem::path(VORTILA_DATA_DIR) /
+                                           kSettingsFileName};
+  for (const auto& entry : std::filesystem::directory_iterator(VORTILA_FUZZ_SAVES_DIR)) {
+    files.push_back(entry.path());
+  }
+  return files;
 }
 
-void GameInPlay::CopyInto(Play& play) const {
+// A copy of `from` in place of what `to` held, which is freed: an input then ends with as
+// many blocks on the heap as it began with, and libFuzzer has no cause to look for a leak.
+template <typename T>
+void Reset(T& to, const T& from) {
+  T copy = from;
+  std::swap(to, copy);
+}
+
+}  // namespace
+
+GameInPlay::GameInPlay()
+    : sandbox_(PlayersFiles()),
+      folders_(VORTILA_DATA_DIR, sandbox_.folder()),
+      started_(folders_),
+      play_(folders_) {
+  StartGame(started_.game);
+  TurnHeldPages(started_);
+  // The words are indexed at the first look-up; done here, the copy has the index.
+  IndexWords(started_.game.world);
+  // What play never changes is copied once: the tables, the index, the pictures' texts.
+  play_.game.world = started_.game.world;
+  play_.game.screen.descriptions = started_.game.screen.descriptions;
+  Restore();
+}
+
+Play& GameInPlay::Begin() {
+  sandbox_.Confine();
+  return play_;
+}
+
+void GameInPlay::End() {
+  Restore();
+  sandbox_.Release();
+}
+
+// What a game in play changes: the world's changing part and story variables (as a step of
+// rewind keeps them), the parser, the history and rewind, and the screen.
+void GameInPlay::Restore() {
   const Game& from = started_.game;
-  Game& to = play.game;
-  to.world = from.world;
-  to.parser = from.parser;
+  Game& to = play_.game;
+  Reset(to.world.objects.ObjectLocation, from.world.objects.ObjectLocation);
+  Reset(to.world.objects.ObjectFlags, from.world.objects.ObjectFlags);
+  to.world.CurrentRoom = from.world.CurrentRoom;
+  to.world.StoryClock = from.world.StoryClock;
+  to.world.GameOverState = from.world.GameOverState;
+  to.world.WheelPosition = from.world.WheelPosition;
+  Reset(to.world.InputLine, from.world.InputLine);
+  Reset(to.parser, from.parser);
   to.turn = from.turn;
-  to.CommandHistory = from.CommandHistory;
+  Reset(to.CommandHistory, from.CommandHistory);
   to.HistoryIndex = from.HistoryIndex;
-  to.screen.Textlines = from.screen.Textlines;
+  Reset(to.rewind, from.rewind);
+  to.ended = false;
+  Reset(to.screen.Textlines, from.screen.Textlines);
+  to.screen.LinesShown = from.screen.LinesShown;
+  Reset(to.screen.HeldText, from.screen.HeldText);
   to.screen.LineComplete = from.screen.LineComplete;
-  to.screen.Picture = from.screen.Picture;
-  to.screen.Inventory = from.screen.Inventory;
-  to.screen.descriptions = from.screen.descriptions;
+  to.screen.TranscriptOn = false;
+  to.screen.transcript.reset();
+  Reset(to.screen.Picture, from.screen.Picture);
+  Reset(to.screen.Inventory, from.screen.Inventory);
+  Reset(play_.window.commandBox, started_.window.commandBox);
 }
 
 void TypeLines(Play& play, std::string_view input) {

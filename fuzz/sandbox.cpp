@@ -6,13 +6,17 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdarg>
+#include <cstdio>
 #include <string>
+#include <string_view>
 #include <system_error>
+#include <utility>
 
 extern "C" {
 int __real_open(const char* path, int flags, ...);
 int __real_rename(const char* from, const char* to);
 int __real_unlink(const char* path);
+std::FILE* __real_fopen(const char* path, const char* mode);
 }
 
 namespace vortila::fuzz {
@@ -58,7 +62,17 @@ std::filesystem::path MakeFolder() {
 
 }  // namespace
 
-Sandbox::Sandbox() : folder_(MakeFolder()) {}
+Sandbox::Sandbox(std::vector<std::filesystem::path> files)
+    : files_(std::move(files)), folder_(MakeFolder()) {
+  Fill();
+}
+
+void Sandbox::Fill() const {
+  for (const std::filesystem::path& file : files_) {
+    std::filesystem::copy_file(file, folder_ / file.filename(),
+                               std::filesystem::copy_options::overwrite_existing);
+  }
+}
 
 Sandbox::~Sandbox() {
   std::error_code ignored;
@@ -70,13 +84,14 @@ void Sandbox::Confine() {
   wroteSomething = false;
 }
 
-void Sandbox::Release(const std::filesystem::path& kept) {
+void Sandbox::Release() {
   confinedTo = nullptr;
   if (!wroteSomething) return;
   std::error_code ignored;
   for (const auto& entry : std::filesystem::directory_iterator(folder_, ignored)) {
-    if (entry.path().filename() != kept) std::filesystem::remove_all(entry.path(), ignored);
+    std::filesystem::remove_all(entry.path(), ignored);
   }
+  Fill();
 }
 
 }  // namespace vortila::fuzz
@@ -106,6 +121,12 @@ int __wrap_rename(const char* from, const char* to) {
 int __wrap_unlink(const char* path) {
   if (!MayWrite(path)) return -1;
   return __real_unlink(path);
+}
+
+std::FILE* __wrap_fopen(const char* path, const char* mode) {
+  const bool writes = std::string_view(mode).find_first_of("wa+") != std::string_view::npos;
+  if (writes && !MayWrite(path)) return nullptr;
+  return __real_fopen(path, mode);
 }
 
 }

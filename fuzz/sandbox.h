@@ -1,20 +1,21 @@
 #pragma once
 
 #include <filesystem>
+#include <vector>
 
 // The one folder that a game under fuzzing may write in. A typed command may name a saved
 // game by any path, "/" and ".." included, and the fuzzer must be free to type it; so the
-// calls by which the engine creates, replaces and removes files (open for writing, rename,
-// unlink) are wrapped when the target is linked (-Wl,--wrap, see CMakeLists.txt). While an
-// input is played they act only inside the folder; anywhere else they fail as in a folder
-// one may not write in, and the game answers as it then would.
+// calls by which the engine creates, replaces and removes files (open and fopen for
+// writing, rename, unlink) are wrapped when the target is linked (-Wl,--wrap, see
+// CMakeLists.txt). While an input is played they act only inside the folder; anywhere else
+// they fail as in a folder one may not write in, and the game answers as it then would.
 namespace vortila::fuzz {
 
 class Sandbox {
  public:
-  // A fresh folder of the fuzzer's own, in memory where the system has room for it, since a
-  // save waits for the disk.
-  Sandbox();
+  // A fresh folder of the fuzzer's own, holding a copy of each of `files`; in memory where
+  // the system has room for it, since a save waits for the disk.
+  explicit Sandbox(std::vector<std::filesystem::path> files);
   // Removes the folder and all it holds.
   ~Sandbox();
   Sandbox(const Sandbox&) = delete;
@@ -22,12 +23,15 @@ class Sandbox {
 
   const std::filesystem::path& folder() const { return folder_; }
 
-  // Confines the writes until Release; then removes whatever they left in the folder but
-  // `kept`, so that each input finds the folder as the one before found it.
+  // Confines the writes until Release, which puts the folder back as it was made if
+  // anything was written, so that each input finds it as the one before found it.
   void Confine();
-  void Release(const std::filesystem::path& kept);
+  void Release();
 
  private:
+  void Fill() const;
+
+  std::vector<std::filesystem::path> files_;
   std::filesystem::path folder_;
 };
 
