@@ -76,7 +76,8 @@ void GameInPlay::Restore() {
   to.turn = from.turn;
   Reset(to.CommandHistory, from.CommandHistory);
   to.HistoryIndex = from.HistoryIndex;
-  Reset(to.rewind, from.rewind);
+  // An input starts with nothing to take back, whatever the start kept.
+  RewindSteps().swap(to.rewind);
   to.ended = false;
   Reset(to.screen.Textlines, from.screen.Textlines);
   to.screen.LinesShown = from.screen.LinesShown;

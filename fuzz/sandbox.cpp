@@ -7,10 +7,11 @@
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <system_error>
-#include <utility>
 
 extern "C" {
 int __real_open(const char* path, int flags, ...);
@@ -62,15 +63,17 @@ std::filesystem::path MakeFolder() {
 
 }  // namespace
 
-Sandbox::Sandbox(std::vector<std::filesystem::path> files)
-    : files_(std::move(files)), folder_(MakeFolder()) {
+Sandbox::Sandbox(const std::vector<std::filesystem::path>& files) : folder_(MakeFolder()) {
+  for (const std::filesystem::path& file : files) {
+    std::ifstream in(file, std::ios::binary);
+    files_.push_back({file.filename(), std::string(std::istreambuf_iterator<char>(in), {})});
+  }
   Fill();
 }
 
 void Sandbox::Fill() const {
-  for (const std::filesystem::path& file : files_) {
-    std::filesystem::copy_file(file, folder_ / file.filename(),
-                               std::filesystem::copy_options::overwrite_existing);
+  for (const File& file : files_) {
+    std::ofstream(folder_ / file.name, std::ios::binary) << file.bytes;
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <vector>
 
 // The one folder that a game under fuzzing may write in. A typed command may name a saved
@@ -14,8 +15,9 @@ namespace vortila::fuzz {
 class Sandbox {
  public:
   // A fresh folder of the fuzzer's own, holding a copy of each of `files`; in memory where
-  // the system has room for it, since a save waits for the disk.
-  explicit Sandbox(std::vector<std::filesystem::path> files);
+  // the system has room for it, since a save waits for the disk. The files are read once:
+  // the folder is filled again from what was read, whatever becomes of the originals.
+  explicit Sandbox(const std::vector<std::filesystem::path>& files);
   // Removes the folder and all it holds.
   ~Sandbox();
   Sandbox(const Sandbox&) = delete;
@@ -31,7 +33,12 @@ class Sandbox {
  private:
   void Fill() const;
 
-  std::vector<std::filesystem::path> files_;
+  struct File {
+    std::filesystem::path name;
+    std::string bytes;
+  };
+
+  std::vector<File> files_;
   std::filesystem::path folder_;
 };
 
