@@ -23,24 +23,37 @@ bool HasWord(std::string_view words, std::string_view word) {
 
 namespace {
 
-// The words of a list that stand between two blanks; a list without its padding blanks
-// holds no word whole, as HasWord sees it.
-template <typename Visit>
-void ForEachListedWord(std::string_view words, Visit visit) {
-  std::size_t start = words.find(' ');
-  while (start != std::string_view::npos) {
-    const std::size_t end = words.find(' ', start + 1);
-    if (end == std::string_view::npos) return;
-    if (end > start + 1) visit(words.substr(start + 1, end - start - 1));
-    start = end;
-  }
+// FNV-1a: a few instructions a character, and words this short spread well enough.
+constexpr std::uint32_t kEmptyHash = 2166136261u;
+
+std::uint32_t HashOn(std::uint32_t hash, char c) {
+  return (hash ^ static_cast<unsigned char>(c)) * 16777619u;
 }
 
-// FNV-1a: a few instructions a character, and words this short spread well enough.
 std::uint32_t HashOf(std::string_view word) {
-  std::uint32_t hash = 2166136261u;
-  for (const char c : word) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+  std::uint32_t hash = kEmptyHash;
+  for (const char c : word) hash = HashOn(hash, c);
   return hash;
+}
+
+// The hash of each word of a list that stands between two blanks, taken in one pass over the
+// list; a list without its padding blanks holds no word whole, as HasWord sees it.
+template <typename Visit>
+void ForEachListedWordHash(std::string_view words, Visit visit) {
+  const std::size_t firstBlank = words.find(' ');
+  if (firstBlank == std::string_view::npos) return;
+  std::uint32_t hash = kEmptyHash;
+  std::size_t length = 0;
+  for (const char c : words.substr(firstBlank + 1)) {
+    if (c != ' ') {
+      hash = HashOn(hash, c);
+      ++length;
+      continue;
+    }
+    if (length > 0) visit(hash);
+    hash = kEmptyHash;
+    length = 0;
+  }
 }
 
 // Only a single word can be looked up in the index; anything else (the rest of a long
@@ -95,8 +108,8 @@ void IndexWords(const World& world) {
   entries.reserve(1024);
   for (int entry = 0; entry <= kVerbSlots; ++entry) {
     measure(world.verbs.VerbWords[entry]);
-    ForEachListedWord(world.verbs.VerbWords[entry], [&](std::string_view word) {
-      entries.push_back({HashOf(word), entry});
+    ForEachListedWordHash(world.verbs.VerbWords[entry], [&](std::uint32_t hash) {
+      entries.push_back({hash, entry});
     });
   }
   index.verbEntries = HashTable(entries);
@@ -104,8 +117,8 @@ void IndexWords(const World& world) {
   for (int slot = 0; slot <= kObjectSlots; ++slot) {
     measure(world.objects.ObjectNouns[slot]);
     measure(world.objects.ObjectId[slot]);
-    ForEachListedWord(world.objects.ObjectNouns[slot], [&](std::string_view word) {
-      entries.push_back({HashOf(word), slot});
+    ForEachListedWordHash(world.objects.ObjectNouns[slot], [&](std::uint32_t hash) {
+      entries.push_back({hash, slot});
     });
     entries.push_back({HashOf(world.objects.ObjectId[slot]), slot});
   }
@@ -136,11 +149,11 @@ std::vector<int> ObjectsNaming(const World& world, std::string_view word) {
 }
 
 int FindObjectSlot(const ObjectTable& objects, std::string_view id) {
-  int found = 0;
-  for (int slot = 1; slot <= kObjectSlots; ++slot) {
-    if (objects.ObjectId[slot] == id) found = slot;
+  // From the last slot down: the first match is the one that decides.
+  for (int slot = kObjectSlots; slot >= 1; --slot) {
+    if (objects.ObjectId[slot] == id) return slot;
   }
-  return found;
+  return 0;
 }
 
 }  // namespace vortila

@@ -117,9 +117,9 @@ std::vector<int> VerbEntriesNaming(const World& world, std::string_view word);
 // The objects (slots 0..50) whose nouns hold `word` or whose Id is `word`, in ascending order.
 std::vector<int> ObjectsNaming(const World& world, std::string_view word);
 
-// The slot of the object whose Id is exactly `id`, or 0 when there is none. Every slot is
-// compared and the highest match wins, so a duplicated Id resolves to its last record; an
-// empty `id` matches the empty slots a short data file leaves behind.
+// The slot of the object whose Id is exactly `id`, or 0 when there is none. The highest
+// match wins, so a duplicated Id resolves to its last record; an empty `id` matches the
+// empty slots a short data file leaves behind.
 int FindObjectSlot(const ObjectTable& objects, std::string_view id);
 
 }  // namespace vortila
