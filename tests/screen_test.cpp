@@ -68,6 +68,20 @@ TEST_F(ScreenTest, BreakMarksEndLinesAndATrailingOneLeavesAnEmptyLine) {
   EXPECT_EQ(Row(24), "");
 }
 
+// Plain bytes are passed in runs, eight at a time: a break mark or an accented letter is
+// found wherever it falls among them.
+TEST_F(ScreenTest, ABreakMarkOrAnAccentedLetterIsFoundWhereverItFalls) {
+  const std::string text = "apri lo sportello con la chiave dorata";
+  for (std::size_t at = 0; at <= text.size(); ++at) {
+    screen.LinesShown = 0;
+    PrintText(screen, text.substr(0, at) + "^" + text.substr(at));
+    EXPECT_EQ(Row(23), text.substr(0, at)) << at;
+    EXPECT_EQ(Row(24), text.substr(at)) << at;
+    PrintText(screen, text.substr(0, at) + "è" + text.substr(at));
+    EXPECT_EQ(Row(24), text.substr(0, at) + "è" + text.substr(at)) << at;
+  }
+}
+
 TEST_F(ScreenTest, AnOpenLineIsContinuedAndCountedOnce) {
   PrintOpen(screen, "E' già acces");
   PrintText(screen, "a.");

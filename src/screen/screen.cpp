@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <utility>
 
+#include "text/eight_bytes.h"
 #include "text/utf8.h"
 
 namespace vortila {
@@ -27,36 +29,33 @@ char AppendCharacter(std::string_view text, std::size_t& pos, std::string& line)
   return first;
 }
 
-// What a byte can do to the line it stands in, told by one look-up per byte: nothing (an
-// ASCII byte but the blank and the break marks), end it past the width (the blank), or need
-// a closer look (a break mark, a byte of a longer character).
-enum class ByteKind : unsigned char { kPlain, kBlank, kOther };
+// A break mark or a byte of a longer character: something the run of plain bytes stops at
+// for a closer look.
+bool NeedsACloserLook(char byte) {
+  return static_cast<unsigned char>(byte) >= 0x80 || IsBreakMark(byte);
+}
 
-constexpr std::array<ByteKind, 256> kByteKinds = [] {
-  std::array<ByteKind, 256> kinds{};
-  for (int byte = 0; byte < 0x100; ++byte) {
-    if (byte >= 0x80 || IsBreakMark(static_cast<char>(byte))) kinds[byte] = ByteKind::kOther;
-  }
-  kinds[' '] = ByteKind::kBlank;
-  return kinds;
-}();
+std::uint64_t MarkCloserLooks(std::uint64_t bytes) {
+  return (bytes & eight_bytes::kTopBits) | eight_bytes::MarkEqual(bytes, '^') |
+         eight_bytes::MarkEqual(bytes, '\r');
+}
 
 // Appends from `pos` on the ASCII bytes that cannot end the line, moves past them and tells
 // how many characters they were: all but the break marks, and the blanks too while the line
 // has not reached its width. Most of a text is such runs, whole lines of them.
 std::size_t AppendPlainBytes(std::string_view text, std::size_t& pos, std::size_t characters,
                              std::string& line) {
-  const char* const from = text.data() + pos;
-  const char* const end = text.data() + text.size();
-  const char* byte = from;
-  for (; byte != end; ++byte) {
-    const ByteKind kind = kByteKinds[static_cast<unsigned char>(*byte)];
-    if (kind == ByteKind::kPlain) continue;
-    if (kind == ByteKind::kOther || characters + (byte - from) >= kWrapWidth) break;
+  // Up to the width only what needs a closer look stops the run, and it is looked for eight
+  // bytes at a time; from there on a blank stops it too.
+  const std::size_t room = characters < kWrapWidth ? kWrapWidth - characters : 0;
+  const std::string_view withinWidth = text.substr(0, pos + room);
+  std::size_t end = eight_bytes::FindFirst(withinWidth, pos, MarkCloserLooks, NeedsACloserLook);
+  if (end == withinWidth.size()) {
+    while (end < text.size() && text[end] != ' ' && !NeedsACloserLook(text[end])) ++end;
   }
-  const auto count = static_cast<std::size_t>(byte - from);
-  line.append(from, count);
-  pos += count;
+  const std::size_t count = end - pos;
+  line.append(text, pos, count);
+  pos = end;
   return count;
 }
 

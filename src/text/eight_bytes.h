@@ -38,9 +38,24 @@ inline std::uint64_t MarkEqual(std::uint64_t bytes, char byte) {
   return (zeroWhereEqual - kEachByte) & ~zeroWhereEqual & kTopBits;
 }
 
-// Which of the eight bytes (0 to 7) carries the first mark; `marks` has one at least.
+// Which of the eight bytes (0 to 7) carries the first mark; `marks` has one at least. The
+// marks of several tests may be joined with |: the first of them all is still right.
 inline std::size_t FirstMarked(std::uint64_t marks) {
   return static_cast<std::size_t>(std::countr_zero(marks)) / 8;
+}
+
+// Where the first byte from `pos` on that `isSought` tells stands, or the text's end.
+// `markSought` marks the sought bytes among eight, as the functions above do; the last few
+// bytes of the text are asked about one by one.
+template <typename MarkSought, typename IsSought>
+std::size_t FindFirst(std::string_view text, std::size_t pos, MarkSought markSought,
+                      IsSought isSought) {
+  for (; pos + 8 <= text.size(); pos += 8) {
+    const std::uint64_t marks = markSought(At(text, pos));
+    if (marks != 0) return pos + FirstMarked(marks);
+  }
+  while (pos < text.size() && !isSought(text[pos])) ++pos;
+  return pos;
 }
 
 }  // namespace vortila::eight_bytes

@@ -25,12 +25,8 @@ bool IsPrintableAscii(char byte) { return byte >= 0x20 && byte < 0x7F; }
 
 // Where the first byte from `pos` on that is not printable ASCII stands, or the text's end.
 std::size_t SkipPrintableAscii(std::string_view text, std::size_t pos) {
-  for (; pos + 8 <= text.size(); pos += 8) {
-    const std::uint64_t marks = eight_bytes::MarkNotPrintable(eight_bytes::At(text, pos));
-    if (marks != 0) return pos + eight_bytes::FirstMarked(marks);
-  }
-  while (pos < text.size() && IsPrintableAscii(text[pos])) ++pos;
-  return pos;
+  return eight_bytes::FindFirst(text, pos, eight_bytes::MarkNotPrintable,
+                                [](char byte) { return !IsPrintableAscii(byte); });
 }
 
 // An ASCII byte is its own code point, and needs neither decoding nor encoding: the text is

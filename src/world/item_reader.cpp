@@ -15,15 +15,11 @@ bool IsSeparator(char c) { return c == ',' || c == '\n' || c == '\r'; }
 // Where the first comma or line end from `pos` on stands, or the text's end. Unquoted items
 // are most of the verb file, and are passed eight bytes at a time.
 std::size_t FindSeparator(std::string_view text, std::size_t pos) {
-  for (; pos + 8 <= text.size(); pos += 8) {
-    const std::uint64_t bytes = eight_bytes::At(text, pos);
-    const std::uint64_t marks = eight_bytes::MarkEqual(bytes, ',') |
-                                eight_bytes::MarkEqual(bytes, '\n') |
-                                eight_bytes::MarkEqual(bytes, '\r');
-    if (marks != 0) return pos + eight_bytes::FirstMarked(marks);
-  }
-  while (pos < text.size() && !IsSeparator(text[pos])) ++pos;
-  return pos;
+  const auto markSeparators = [](std::uint64_t bytes) {
+    return eight_bytes::MarkEqual(bytes, ',') | eight_bytes::MarkEqual(bytes, '\n') |
+           eight_bytes::MarkEqual(bytes, '\r');
+  };
+  return eight_bytes::FindFirst(text, pos, markSeparators, IsSeparator);
 }
 
 }  // namespace
