@@ -11,7 +11,6 @@ namespace {
 
 // What the player is told of a save, which says why it failed when it did.
 std::string SaveReport(WriteOutcome outcome, std::string_view name) {
-  const std::string file = "'" + std::string(name) + "'";
   switch (outcome) {
     case WriteOutcome::kWritten:
       return "Ho salvato nel file '" + std::string(name) + "'.";
@@ -20,8 +19,8 @@ std::string SaveReport(WriteOutcome outcome, std::string_view name) {
     case WriteOutcome::kNameTooLong:
       return "Errore nel salvataggio: il nome del file è troppo lungo.";
     case WriteOutcome::kReadOnlyFile:
-      return "Errore nel salvataggio: il file " + file +
-             " è di sola lettura, e l'ho lasciato com'era.";
+      return "Errore nel salvataggio: il file '" + std::string(name) +
+             "' è di sola lettura, e l'ho lasciato com'era.";
     case WriteOutcome::kNoPermission:
       return "Errore nel salvataggio: in quella cartella non si può scrivere.";
     case WriteOutcome::kNoSpace:
