@@ -34,15 +34,20 @@ void ItemReader::SkipLineEnd() {
   ++line_;
 }
 
-// Consumes the comma or line end that closes an item, and anything before it.
-void ItemReader::SkipToSeparator() {
-  pos_ = FindSeparator(text_, pos_);
+// Consumes the comma or line end that the reader stands on, if any.
+void ItemReader::SkipSeparator() {
   if (pos_ == text_.size()) return;
   if (text_[pos_] == ',') {
     ++pos_;
   } else {
     SkipLineEnd();
   }
+}
+
+// Consumes the comma or line end that closes an item, and anything before it.
+void ItemReader::SkipToSeparator() {
+  pos_ = FindSeparator(text_, pos_);
+  SkipSeparator();
 }
 
 std::string_view ItemReader::ReadQuoted() {
@@ -65,7 +70,7 @@ std::string_view ItemReader::ReadUnquoted() {
   pos_ = FindSeparator(text_, pos_);
   std::size_t end = pos_;
   while (end > start && IsBlank(text_[end - 1])) --end;
-  SkipToSeparator();
+  SkipSeparator();
   return text_.substr(start, end - start);
 }
 

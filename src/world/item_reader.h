@@ -36,6 +36,7 @@ class ItemReader {
 
  private:
   void SkipLineEnd();
+  void SkipSeparator();
   void SkipToSeparator();
   std::string_view ReadQuoted();
   std::string_view ReadUnquoted();
