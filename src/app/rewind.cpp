@@ -21,9 +21,9 @@ void ForEachObjectText(Table& objects, Visit visit) {
 ObjectStates::ObjectStates(const ObjectTable& objects) {
   std::size_t size = 0;
   ForEachObjectText(objects, [&](int, const std::string& text) { size += text.size(); });
-  // Left uninitialised: every byte is copied over at once, and a string would first clear
-  // them all.
-  texts_ = std::make_unique_for_overwrite<char[]>(size);
+  // Left uninitialised (a plain new[], which the web build's library can make too): every
+  // byte is copied over at once, and a string would first clear them all.
+  texts_.reset(new char[size]);
   std::uint32_t end = 0;
   ForEachObjectText(objects, [&](int entry, const std::string& text) {
     std::memcpy(texts_.get() + end, text.data(), text.size());

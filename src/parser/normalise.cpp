@@ -163,8 +163,8 @@ bool BeginsAWord(std::string_view line, std::string_view form) {
 
 constexpr std::size_t kRows = std::size(kReplacements);
 static_assert(kRows < 256, "a row's number is kept in one byte");
-static_assert(std::ranges::all_of(kReplacements,
-                                  [](const Replacement& r) { return r.form.size() >= 2; }),
+static_assert(std::all_of(std::begin(kReplacements), std::end(kReplacements),
+                          [](const Replacement& r) { return r.form.size() >= 2; }),
               "a word is told from a form by its second byte before it is compared whole");
 
 // The rows of the table grouped by the first byte of their form, each group in the table's
