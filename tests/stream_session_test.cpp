@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -83,6 +84,23 @@ TEST(StreamSession, APictureWithoutADescriptionIsNamedAlone) {
   session.Enter("");
   EXPECT_NE(text.find("[immagine 001.pkd] Il titolo.\n"), std::string::npos);
   EXPECT_NE(text.find("[immagine 002.pkd]\n"), std::string::npos);
+}
+
+TEST(StreamSession, AnOpenLineIsWrittenOnceWhenTheNextCommandBreaksIt) {
+  testing::TempFolder folder;
+  folder.WithGameData();
+  std::string out;
+  StreamSession session([&](std::string_view text) { out += text; }, folder.path());
+  session.Start();
+  for (int page = 0; page < 7; ++page) session.Enter("");
+  // The rules leave this refusal open; the next echo begins with a line break.
+  session.Enter("mettici la torcia");
+  session.Enter("guarda");
+  const std::vector<std::string> lines = Lines(out);
+  const auto refusal = std::find(lines.begin(), lines.end(), "Riformula, grazie!");
+  ASSERT_NE(refusal, lines.end());
+  EXPECT_EQ(*(refusal - 1), " > METTICI LA TORCIA");
+  EXPECT_EQ(*(refusal + 1), " > GUARDA");
 }
 
 }  // namespace

@@ -28,10 +28,17 @@ void StreamSession::Close() {
 }
 
 // A line is final once it leaves the bottom row; the rows above only move up.
-void StreamSession::ScrollTextlines() { WriteBottomRow(); }
+void StreamSession::ScrollTextlines() {
+  WriteBottomRow();
+  bottomIsNewLine_ = true;
+}
 
 void StreamSession::SetTextline(int row, std::string_view text) {
   if (row != kBottomRow) return;
+  // An open line written at the end of a key event is set again, unchanged, when the next
+  // print continues it with a line break: it is the same line, and is not written twice.
+  if (!bottomIsNewLine_ && bottomWritten_ && text == bottomRow_) return;
+  bottomIsNewLine_ = false;
   bottomRow_ = text;
   bottomWritten_ = false;
 }

@@ -59,6 +59,8 @@ class StreamSession final : public Window {
   Output output_;
   std::string bottomRow_;
   bool bottomWritten_ = true;
+  // The bottom row has scrolled in since it was last set: whatever is set there is a new line.
+  bool bottomIsNewLine_ = true;
   std::vector<std::string> pictureLines_;
   std::string commandBox_;
   // A text stream has no geometry: the values of iniziale.ini are kept and written back.
