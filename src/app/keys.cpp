@@ -52,12 +52,14 @@ void RememberCommand(Game& game, std::string line) {
   game.HistoryIndex = 1;
 }
 
+// What the screen shows before a command typed: a line of its own, and the prompt.
+constexpr std::string_view kEchoMark = "^ > ";
+
 bool GameIsRunning(int gameOverState) { return gameOverState <= 0 || gameOverState >= 1000; }
 
-// Once the game has ended only two answers are accepted.
-void AnswerAfterEnding(Game& game) {
+// Once the game has ended only two answers are accepted; `answer` is as the screen echoed it.
+void AnswerAfterEnding(Game& game, std::string_view answer) {
   game.screen.LinesShown = 0;
-  const std::string answer = ToUpperItalian(game.world.InputLine);
   if (answer == "FINIRE") {
     // Leaving on this answer keeps the settings file as it was.
     EndGame(game, "");
@@ -74,9 +76,9 @@ void AnswerAfterEnding(Game& game) {
 
 // A command is a step that can be undone when it was played as a turn, or when it changed
 // the game without counting as one (a load). A command the parser refused, a save, or the
-// answers after an ending are not steps.
-void PlayCommand(Game& game) {
-  RewindStep before = TakeSnapshot(game, ToUpperItalian(game.world.InputLine));
+// answers after an ending are not steps. `shown` is the command as the screen echoed it.
+void PlayCommand(Game& game, std::string_view shown) {
+  RewindStep before = TakeSnapshot(game, std::string(shown));
   if (!ParseCommand(game.parser, game.world, game.screen)) return;
   WithRules(game, [](Rules& rules) { RunTurn(rules); });
   if (game.ended) return;
@@ -85,12 +87,15 @@ void PlayCommand(Game& game) {
   }
 }
 
-void EnterCommand(Game& game, std::string line) {
+void EnterCommand(Game& game, std::string_view line) {
   World& world = game.world;
   Screen& screen = game.screen;
-  world.InputLine = std::move(line);
-  PrintText(screen, "^ > " + ToUpperItalian(world.InputLine));
-  world.InputLine = ToLowerItalian(world.InputLine);
+  const std::string echo = std::string(kEchoMark) + ToUpperItalian(line);
+  PrintText(screen, echo);
+  // The command as rewind and the answers after an ending read it is the echo without its
+  // mark and blanks: the lower case and trimmed line the parser reads, in upper case again.
+  const std::string_view shown = TrimBlanks(std::string_view(echo).substr(kEchoMark.size()));
+  world.InputLine = ToLowerItalian(line);
   RememberCommand(game, world.InputLine);
   world.InputLine = std::string(TrimBlanks(world.InputLine));
 
@@ -99,10 +104,10 @@ void EnterCommand(Game& game, std::string line) {
   if (GameIsRunning(world.GameOverState) && IsUndoCommand(world.InputLine)) {
     UndoTurn(game);
   } else if (GameIsRunning(world.GameOverState)) {
-    PlayCommand(game);
+    PlayCommand(game, shown);
     if (game.ended) return;
   } else {
-    AnswerAfterEnding(game);
+    AnswerAfterEnding(game, shown);
     if (game.ended) return;
   }
   if (world.GameOverState == 1000) world.GameOverState = 0;
@@ -138,7 +143,7 @@ void KeyPress(Game& game, int charCode) {
   if (game.screen.LinesShown >= 1) {
     ContinuePage(game);
   } else {
-    EnterCommand(game, std::move(box));
+    EnterCommand(game, box);
   }
 }
 
