@@ -36,7 +36,7 @@ void MemoryOfAllLevels(benchmark::State& state) {
     PlayTurns(game, window, static_cast<int>(kRewindLevels) + 20);
     const std::size_t full = HeapInUse();
     state.counters["levels"] = static_cast<double>(game.rewind.size());
-    RewindSteps().swap(game.rewind);
+    game.rewind = RewindSteps();
     const double bytes = static_cast<double>(full - HeapInUse());
     state.counters["bytes"] = bytes;
     state.counters["bytes_per_level"] = bytes / static_cast<double>(kRewindLevels);
@@ -61,7 +61,8 @@ void OneStepBack(benchmark::State& state) {
     if (game.rewind.empty()) {
       state.PauseTiming();
       for (std::size_t level = 0; level < kRewindLevels; ++level) {
-        RecordStep(game, TakeSnapshot(game, "POSA IL GANCIO"));
+        TakeSnapshot(game, "POSA IL GANCIO");
+        game.rewind.KeepPending();
       }
       state.ResumeTiming();
     }

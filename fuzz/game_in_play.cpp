@@ -77,7 +77,7 @@ void GameInPlay::Restore() {
   Reset(to.CommandHistory, from.CommandHistory);
   to.HistoryIndex = from.HistoryIndex;
   // An input starts with nothing to take back, whatever the start kept.
-  RewindSteps().swap(to.rewind);
+  to.rewind.clear();
   to.ended = false;
   Reset(to.screen.Textlines, from.screen.Textlines);
   to.screen.LinesShown = from.screen.LinesShown;

@@ -78,12 +78,12 @@ void AnswerAfterEnding(Game& game, std::string_view answer) {
 // the game without counting as one (a load). A command the parser refused, a save, or the
 // answers after an ending are not steps. `shown` is the command as the screen echoed it.
 void PlayCommand(Game& game, std::string_view shown) {
-  RewindStep before = TakeSnapshot(game, std::string(shown));
+  const RewindStep& before = TakeSnapshot(game, shown);
   if (!ParseCommand(game.parser, game.world, game.screen)) return;
   WithRules(game, [](Rules& rules) { RunTurn(rules); });
   if (game.ended) return;
   if (!game.parser.TurnNotCounted || !IsUnchanged(game, before)) {
-    RecordStep(game, std::move(before));
+    game.rewind.KeepPending();
   }
 }
 

@@ -18,12 +18,15 @@ void ForEachObjectText(Table& objects, Visit visit) {
 
 }  // namespace
 
-ObjectStates::ObjectStates(const ObjectTable& objects) {
+void ObjectStates::Take(const ObjectTable& objects) {
   std::size_t size = 0;
   ForEachObjectText(objects, [&](int, const std::string& text) { size += text.size(); });
-  // Left uninitialised (a plain new[], which the web build's library can make too): every
-  // byte is copied over at once, and a string would first clear them all.
-  texts_.reset(new char[size]);
+  if (size > capacity_) {
+    // Left uninitialised (a plain new[], which the web build's library can make too): every
+    // byte is copied over at once, and a string would first clear them all.
+    texts_.reset(new char[size]);
+    capacity_ = size;
+  }
   std::uint32_t end = 0;
   ForEachObjectText(objects, [&](int entry, const std::string& text) {
     std::memcpy(texts_.get() + end, text.data(), text.size());
@@ -66,11 +69,25 @@ void RestoreStep(Game& game, const RewindStep& step) {
 
 }  // namespace
 
-RewindStep TakeSnapshot(const Game& game, std::string command) {
+RewindStep& RewindSteps::Pending() {
+  const std::size_t place = Place(count_);
+  if (place == places_.size()) places_.emplace_back();
+  return places_[place];
+}
+
+void RewindSteps::KeepPending() {
+  if (count_ == kRewindLevels) {
+    oldest_ = Place(1);
+  } else {
+    ++count_;
+  }
+}
+
+RewindStep& TakeSnapshot(Game& game, std::string_view command) {
   const World& world = game.world;
-  RewindStep step;
-  step.command = std::move(command);
-  step.objects = ObjectStates(world.objects);
+  RewindStep& step = game.rewind.Pending();
+  step.command = command;
+  step.objects.Take(world.objects);
   step.CurrentRoom = world.CurrentRoom;
   step.StoryClock = world.StoryClock;
   step.GameOverState = world.GameOverState;
@@ -89,11 +106,6 @@ bool IsUnchanged(const Game& game, const RewindStep& step) {
          world.WheelPosition == step.WheelPosition;
 }
 
-void RecordStep(Game& game, RewindStep step) {
-  game.rewind.push_back(std::move(step));
-  if (game.rewind.size() > kRewindLevels) game.rewind.pop_front();
-}
-
 bool IsUndoCommand(std::string_view line) { return line == "annulla" || line == "indietro"; }
 
 void UndoTurn(Game& game) {
@@ -108,10 +120,10 @@ void UndoTurn(Game& game) {
   // The held text and the page count belong to the step being undone; the game before it
   // was waiting for a command, with nothing held.
   DropHeldPage(screen);
-  const RewindStep step = std::move(game.rewind.back());
-  game.rewind.pop_back();
+  const RewindStep& step = game.rewind.Newest();
   PrintText(screen, "Ho annullato il comando «" + step.command + "».");
   RestoreStep(game, step);
+  game.rewind.DropNewest();
 }
 
 }  // namespace vortila

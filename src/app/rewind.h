@@ -23,12 +23,12 @@ inline constexpr std::size_t kRewindLevels = 100;
 
 // Where every object was and what its flags said, in one text: the locations of slots 0..50,
 // then their flags, one after the other. One allocation keeps them all, where a copy of the
-// two columns would make one for every flags text too long to sit in its string.
+// two columns would make one for every flags text too long to sit in its string, and a later
+// snapshot taken in the same place reuses it.
 class ObjectStates {
  public:
-  ObjectStates() = default;
-  explicit ObjectStates(const ObjectTable& objects);
-
+  // Takes the locations and flags of `objects` in place of those held.
+  void Take(const ObjectTable& objects);
   // Whether `objects` has these locations and flags.
   bool Match(const ObjectTable& objects) const;
   void RestoreTo(ObjectTable& objects) const;
@@ -39,6 +39,7 @@ class ObjectStates {
   std::string_view Text(int entry) const;
 
   std::unique_ptr<char[]> texts_;
+  std::size_t capacity_ = 0;
   std::array<std::uint32_t, kTexts> ends_{};
 };
 
@@ -63,19 +64,40 @@ struct RewindStep {
   std::string inventory;
 };
 
-// The last steps, the newest at the back; the oldest is let go beyond kRewindLevels.
-using RewindSteps = std::deque<RewindStep>;
+// The last steps, in a ring of places that a step taken fills in the storage of one let go,
+// so that once the ring has gone round a snapshot needs no new memory. A snapshot is taken in
+// the pending place, the one after the newest step, and becomes a step only when kept.
+class RewindSteps {
+ public:
+  bool empty() const { return count_ == 0; }
+  std::size_t size() const { return count_; }
+  RewindStep& Pending();
+  // The pending place becomes the newest step; beyond kRewindLevels the oldest is let go.
+  void KeepPending();
+  const RewindStep& Newest() const { return places_[Place(count_ - 1)]; }
+  void DropNewest() { --count_; }
+  // Forgets every step; the places stay, for the steps to come.
+  void clear() { count_ = 0; }
 
-// The game as it is now, to be kept as a step named `command` once it has been played.
-RewindStep TakeSnapshot(const Game& game, std::string command);
+ private:
+  // One place more than the levels, so that the pending place never holds a step kept.
+  static constexpr std::size_t kPlaces = kRewindLevels + 1;
+  std::size_t Place(std::size_t step) const { return (oldest_ + step) % kPlaces; }
+
+  // Added one at a time as the steps first need them; a deque never moves them.
+  std::deque<RewindStep> places_;
+  std::size_t oldest_ = 0;
+  std::size_t count_ = 0;
+};
+
+// Takes the game as it is now, as the step named `command`, in the pending place: it can be
+// undone once kept (RewindSteps::KeepPending), and the next snapshot replaces it otherwise.
+RewindStep& TakeSnapshot(Game& game, std::string_view command);
 
 // Whether the world and the story variables are as `step` holds them; the parser's memory
 // and the window are not compared. A command that changes nothing of these and does not
 // count as a turn (a save, a refused load) is no step of the game.
 bool IsUnchanged(const Game& game, const RewindStep& step);
-
-// Keeps `step` as the newest one that can be undone.
-void RecordStep(Game& game, RewindStep step);
 
 // Whether a command line, lower-cased and trimmed, asks to go back: "annulla" or "indietro".
 bool IsUndoCommand(std::string_view line);

@@ -141,7 +141,7 @@ void LoadGameFrom(Game& game, const std::filesystem::path& file) {
   // What a held page still holds belongs to the game the load replaces.
   if (LoadGameFromFile(file, game.world)) DropHeldPage(game.screen);
   const std::string word = file.stem().string();
-  RewindStep before = TakeSnapshot(game, "CARICA " + ToUpperItalian(word));
+  TakeSnapshot(game, "CARICA " + ToUpperItalian(word));
   bool loaded = false;
   WithRules(game, [&](Rules& rules) {
     loaded = LoadNamedGame(rules, file, word, file.filename().string());
@@ -149,7 +149,7 @@ void LoadGameFrom(Game& game, const std::filesystem::path& file) {
   if (!loaded) return;
   game.world.GameOverState = 0;
   UpdateInventory(game.world, game.screen);
-  RecordStep(game, std::move(before));
+  game.rewind.KeepPending();
 }
 
 bool CanResume(const Game& game) {
