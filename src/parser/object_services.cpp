@@ -1,5 +1,6 @@
 #include "parser/object_services.h"
 
+#include <bitset>
 #include <string>
 
 #include "parser/recognise_verb.h"
@@ -13,11 +14,28 @@ bool HidesContents(std::string_view flags) {
   return HasCode(flags, "%c") && !HasCode(flags, "%t") && !HasCode(flags, "%O");
 }
 
+// The one-letter codes of an object's flags ("%W" worn, "%c" a container), read in one pass
+// for all of them: the inventory asks several of every object it lists, and a search for
+// each would go over the flags again, stopping at every "%". A code counts wherever it
+// stands, as HasCode finds it.
+class FlagLetters {
+ public:
+  explicit FlagLetters(std::string_view flags) {
+    for (std::size_t at = 0; at + 1 < flags.size(); ++at) {
+      if (flags[at] == '%') letters_[static_cast<unsigned char>(flags[at + 1])] = true;
+    }
+  }
+  bool Has(char letter) const { return letters_[static_cast<unsigned char>(letter)]; }
+
+ private:
+  std::bitset<256> letters_;
+};
+
 // Appends one "+" per object inside `holder` that is not fixed in place, when `holder` is an
 // open container; a closed or sealed one shows nothing of what it holds.
-void AppendVisibleContentMarks(const ObjectTable& objects, int holder, std::string& text) {
-  const std::string& flags = objects.ObjectFlags[holder];
-  if (!HasCode(flags, "%c") || HasCode(flags, "%k") || HasCode(flags, "%o")) return;
+void AppendVisibleContentMarks(const ObjectTable& objects, int holder, const FlagLetters& codes,
+                               std::string& text) {
+  if (!codes.Has('c') || codes.Has('k') || codes.Has('o')) return;
   for (int slot = 1; slot <= kObjectSlots; ++slot) {
     if (objects.ObjectLocation[slot] == objects.ObjectId[holder] &&
         !HasCode(objects.ObjectFlags[slot], "%s")) {
@@ -94,18 +112,19 @@ void ListContents(ParserState& parser, const ObjectTable& objects, Screen& scree
 void UpdateInventory(const World& world, Screen& screen) {
   if (world.StoryClock < 6) return;
   const ObjectTable& objects = world.objects;
-  std::string text;
-  // The label is most often what it was, and as long.
-  text.reserve(screen.Inventory.size());
+  // Made in the storage of the label it replaces, which is most often as long.
+  std::string text = std::move(screen.Inventory);
+  text.clear();
   for (int slot = 1; slot <= kObjectSlots; ++slot) {
     if (objects.ObjectLocation[slot] != kPlayerId) continue;
+    const FlagLetters codes(objects.ObjectFlags[slot]);
     text += "> ";
     text += objects.ObjectTitle[slot];
-    if (HasCode(objects.ObjectFlags[slot], "%W")) text += '*';
-    AppendVisibleContentMarks(objects, slot, text);
+    if (codes.Has('W')) text += '*';
+    AppendVisibleContentMarks(objects, slot, codes, text);
     text += '\r';
   }
-  SetInventoryLabel(screen, text);
+  SetInventoryLabel(screen, std::move(text));
 }
 
 void ShowObjectPicture(const World& world, Screen& screen, int object) {

@@ -124,7 +124,6 @@ void PutOneObject(Rules& rules, int destination) {
     const std::string& place = objects.ObjectId[destination];
     // What is dropped in the dark lies in the same room once the torch is lit.
     objects.ObjectLocation[object] = place == "buio" ? "vortila" : place;
-    UpdateInventory(rules.world, rules.screen);
     PrintOpen(rules.screen,
               destination == rules.world.CurrentRoom ? "Non hai più " : "Vi hai posato ");
     PrintText(rules.screen, title + ".");
@@ -199,7 +198,6 @@ void TakeObject(Rules& rules, int source) {
   } else {
     PrintText(rules.screen, "Hai preso " + title + ".");
     rules.world.objects.ObjectLocation[object] = kPlayerId;
-    UpdateInventory(rules.world, rules.screen);
     // Once taken, an object is no longer shown by a sentence of its own where it lay.
     ReplaceFirstCode(rules.world.objects.ObjectFlags[object], "%i", "$i");
   }

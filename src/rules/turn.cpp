@@ -327,6 +327,7 @@ void EndTurn(Rules& rules) {
   rules.parser.PreviousVerb = turn.CurrentVerb;
   turn.PreviousFirstObject = turn.FirstObject;
   turn.PreviousSecondObject = turn.SecondObject;
+  // The one update of the label for all the turn took, dropped, put on or took off.
   UpdateInventory(world, rules.screen);
   CheckPressedButton(rules);
   RunTimedEvents(rules);

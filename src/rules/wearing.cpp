@@ -81,7 +81,6 @@ void WearObject(Rules& rules) {
       PrintText(rules.screen, "Ok.");
     }
     ReplaceFirstCode(flags, "%w", "%W");
-    UpdateInventory(rules.world, rules.screen);
   } else {
     PrintText(rules.screen,
               "Non ci provi nemmeno a metterti addosso " + TitleOf(rules, object) + ".");
@@ -100,7 +99,6 @@ void TakeOffObject(Rules& rules) {
   } else {
     if (IsObject(rules, object, "casco")) TakeHelmetOff(rules);
     ReplaceFirstCode(flags, "%W", "%w");
-    UpdateInventory(rules.world, rules.screen);
   }
 }
 

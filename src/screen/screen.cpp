@@ -323,9 +323,9 @@ void ShowPicture(Screen& screen, std::string_view fileName) {
   screen.window.ShowImmagine(fileName, description);
 }
 
-void SetInventoryLabel(Screen& screen, std::string_view text) {
-  screen.Inventory = text;
-  screen.window.SetInventarietto(text);
+void SetInventoryLabel(Screen& screen, std::string text) {
+  screen.Inventory = std::move(text);
+  screen.window.SetInventarietto(screen.Inventory);
 }
 
 PictureDescriptions ReadPictureDescriptions(std::string_view text) {

@@ -136,7 +136,7 @@ void DropHeldPage(Screen& screen);
 // Shows the picture file `fileName` in the picture pane, with its description when it has one.
 void ShowPicture(Screen& screen, std::string_view fileName);
 // Sets the inventory label: one carried object per line, each ended by a carriage return.
-void SetInventoryLabel(Screen& screen, std::string_view text);
+void SetInventoryLabel(Screen& screen, std::string text);
 
 // Reads the descriptions file: one picture a line, its file name, blanks, then the
 // description; empty lines and lines that begin with "#" are left out. A line without a
