@@ -40,6 +40,14 @@ TEST_F(InventoryTest, AnOpenContainerShowsOnePlusForEachLooseThingInside) {
   }
 }
 
+TEST_F(InventoryTest, ReadsEachCodeWhereverItStandsInTheFlags) {
+  AddObject(2, "casco", "stesso", "il casco", "", "%i[Un casco sicuro al 100%.]%W");
+  AddObject(3, "borsa", "stesso", "la borsa", "", "%f%i[Una borsa.]%c%O%");
+  AddObject(4, "mela", "borsa", "la mela", "", "%");
+  UpdateInventory(world, screen);
+  EXPECT_EQ(window.inventory, "> il casco*\r> la borsa+\r");
+}
+
 TEST_F(InventoryTest, TheIntroductionKeepsWhatTheLabelShowed) {
   window.inventory = "prima";
   world.StoryClock = 5;

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "game_fixture.h"
 
@@ -55,6 +57,48 @@ TEST_F(RewindTest, GoesBackAHundredTurnsAndNoFurther) {
   EXPECT_TRUE(Shows("Ho annullato il comando «ASPETTA»."));
   EXPECT_NE(Location("gancio"), "stesso");
   EXPECT_EQ(game.world.StoryClock, 40);
+  UndoTurn(game);
+  EXPECT_EQ(game.screen.Textlines[kBottomRow], kNothingToUndo);
+}
+
+// What a step gives back: where the objects are, their flags, the story variables, and the
+// label and picture the window shows.
+struct Moment {
+  ObjectTable::Column<std::string> locations;
+  ObjectTable::Column<std::string> flags;
+  int room = 0;
+  int clock = 0;
+  int over = 0;
+  int wheel = 0;
+  std::string inventory;
+  std::string picture;
+  bool operator==(const Moment&) const = default;
+};
+
+TEST_F(RewindTest, EveryStepOfARingGoneRoundComesBackExactly) {
+  // Places and flags of changing lengths, so that a step taken in the storage of an older
+  // one finds it too large or too small.
+  constexpr std::string_view kCommands[] = {"posa il gancio", "apri la cassetta",
+                                            "prendi il gancio", "chiudi la cassetta"};
+  const auto now = [&] {
+    const World& world = game.world;
+    return Moment{world.objects.ObjectLocation, world.objects.ObjectFlags, world.CurrentRoom,
+                  world.StoryClock, world.GameOverState, world.WheelPosition, window.inventory,
+                  window.pictures.back()};
+  };
+  Type("accendi la torcia");
+  std::vector<Moment> before;
+  for (std::size_t turn = 0; turn < 2 * kRewindLevels + 30; ++turn) {
+    game.world.StoryClock = 40;
+    before.push_back(now());
+    Type(kCommands[turn % std::size(kCommands)]);
+  }
+  // A command that is no step takes its snapshot beside the full ring, not over its oldest.
+  Type("xyzzy");
+  for (std::size_t undone = 1; undone <= kRewindLevels; ++undone) {
+    UndoTurn(game);
+    ASSERT_TRUE(now() == before[before.size() - undone]) << "step " << undone;
+  }
   UndoTurn(game);
   EXPECT_EQ(game.screen.Textlines[kBottomRow], kNothingToUndo);
 }
