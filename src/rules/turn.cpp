@@ -194,8 +194,8 @@ void GetOutOf(Rules& rules) {
 // One row of the verb table: the codes it answers, and either a rule to run or a fixed reply.
 struct VerbRule {
   using Codes = std::array<int, 4>;
-  VerbRule(Codes codes, void (*action)(Rules&)) : codes(codes), action(action) {}
-  VerbRule(Codes codes, std::string_view reply) : codes(codes), reply(reply) {}
+  constexpr VerbRule(Codes codes, void (*action)(Rules&)) : codes(codes), action(action) {}
+  constexpr VerbRule(Codes codes, std::string_view reply) : codes(codes), reply(reply) {}
 
   Codes codes;
   void (*action)(Rules&) = nullptr;
@@ -204,7 +204,7 @@ struct VerbRule {
 
 // A code missing from this table does nothing; the turn still ends and the clock still moves.
 // Quitting (code 1) is not a rule of the turn: the program ends before the turn does.
-const VerbRule kVerbRules[] = {
+constexpr VerbRule kVerbRules[] = {
     {{2}, GiveHelp},
     {{3}, LookAround},
     {{4}, ExamineObject},
@@ -294,14 +294,30 @@ const VerbRule kVerbRules[] = {
     {{116}, RemoveObject},
 };
 
+constexpr int HighestVerbCode() {
+  int highest = 0;
+  for (const VerbRule& rule : kVerbRules) {
+    for (const int code : rule.codes) highest = std::max(highest, code);
+  }
+  return highest;
+}
+
+// The row of each code, the first that lists it, found once when the program is compiled
+// rather than searched for at every turn. Code 0 fills the unused places of a row and is
+// never a verb.
+constexpr auto kRuleOfCode = [] {
+  std::array<const VerbRule*, HighestVerbCode() + 1> rows{};
+  for (const VerbRule& rule : kVerbRules) {
+    for (const int code : rule.codes) {
+      if (code > 0 && rows[code] == nullptr) rows[code] = &rule;
+    }
+  }
+  return rows;
+}();
+
 const VerbRule* FindVerbRule(int code) {
-  // Code 0 fills the unused places of a row and is never a verb.
-  if (code <= 0) return nullptr;
-  const auto rule =
-      std::find_if(std::begin(kVerbRules), std::end(kVerbRules), [&](const VerbRule& r) {
-        return std::find(r.codes.begin(), r.codes.end(), code) != r.codes.end();
-      });
-  return rule == std::end(kVerbRules) ? nullptr : rule;
+  if (code <= 0 || code >= static_cast<int>(kRuleOfCode.size())) return nullptr;
+  return kRuleOfCode[code];
 }
 
 // The button fills the vessel with air at the temperature the wheel sets: with the helmet
