@@ -71,7 +71,7 @@ class RulesTest : public ::testing::Test {
 
   TempFolder folder;
   std::string out;
-  StreamSession session{[this](std::string_view text) { out += text; }, folder.path()};
+  StreamSession session{out, folder.path()};
 };
 
 }  // namespace vortila::testing

@@ -119,8 +119,7 @@ TEST(TwoFoldersTest, TheDataFolderIsOnlyReadAndThePlayersFilesGoToThePlayersFold
   const auto delivered = FilesIn(data.path());
 
   std::string out;
-  StreamSession session([&](std::string_view text) { out += text; },
-                        GameFolders(data.path(), player.path()));
+  StreamSession session(out, GameFolders(data.path(), player.path()));
   session.Start();
   for (std::string_view line : {"", "", "", "", "", "", "", "salva prova", "trascrizione",
                                 "prendi la torcia", "carica prova", "trascrizione"}) {

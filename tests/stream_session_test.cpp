@@ -58,7 +58,7 @@ TEST(StreamSession, PictureLinesComeBetweenSentencesAndAfterTheirCommand) {
   folder.WithGameData();
   for (std::string_view transcript : {"vittoria.txt", "finale-casco.txt"}) {
     std::string out;
-    StreamSession session([&](std::string_view text) { out += text; }, folder.path());
+    StreamSession session(out, folder.path());
     session.Start();
     for (const std::string& command : CommandsOf(transcript)) session.Enter(command);
     const std::vector<std::string> lines = Lines(out);
@@ -79,7 +79,7 @@ TEST(StreamSession, APictureWithoutADescriptionIsNamedAlone) {
   folder.WithGameData();
   folder.Write("descrizioni.txt", "# solo il titolo\r\n001.pkd   Il titolo.\t\r\n\r\n002.pkd\r\n");
   std::string text;
-  StreamSession session([&](std::string_view written) { text += written; }, folder.path());
+  StreamSession session(text, folder.path());
   session.Start();
   session.Enter("");
   EXPECT_NE(text.find("[immagine 001.pkd] Il titolo.\n"), std::string::npos);
@@ -90,7 +90,7 @@ TEST(StreamSession, AnOpenLineIsWrittenOnceWhenTheNextCommandBreaksIt) {
   testing::TempFolder folder;
   folder.WithGameData();
   std::string out;
-  StreamSession session([&](std::string_view text) { out += text; }, folder.path());
+  StreamSession session(out, folder.path());
   session.Start();
   for (int page = 0; page < 7; ++page) session.Enter("");
   // The rules leave this refusal open; the next echo begins with a line break.

@@ -23,7 +23,7 @@ struct Failure {
 
 class TranscriptPlayer {
  public:
-  explicit TranscriptPlayer(const std::filesystem::path& folder) : session_([this](std::string_view text) { out_ += text; }, folder) {
+  explicit TranscriptPlayer(const std::filesystem::path& folder) : session_(out_, folder) {
     session_.Start();
   }
 

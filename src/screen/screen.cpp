@@ -204,7 +204,8 @@ void HoldRest(Screen& screen, Source& source, const Position& lineStart) {
 // character, and shows them until the page is full.
 template <typename Source>
 void PrintLines(Screen& screen, Source& source) {
-  std::string line;
+  std::string& line = screen.lineBeingBroken;
+  line.clear();
   std::size_t characters = 0;
   auto lineStart = source.Here();
   while (!source.AtEnd()) {

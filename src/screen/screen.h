@@ -109,6 +109,10 @@ struct Screen {
   std::string Picture;
   std::string Inventory;
   PictureDescriptions descriptions;
+
+  // The line a print is breaking off its text, kept from one print to the next so that its
+  // storage is made once rather than for every print.
+  std::string lineBeingBroken;
 };
 
 // Prints `text` with wrapping and paging; "^" and a carriage return break the line.

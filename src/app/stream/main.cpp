@@ -109,8 +109,7 @@ int main(int argc, char** argv) {
     return !outputLost;
   };
   try {
-    vortila::StreamSession session([&output](std::string_view text) { output += text; },
-                                   vortila::PrepareFolders(options));
+    vortila::StreamSession session(output, vortila::PrepareFolders(options));
     session.Start();
     InputLines input;
     std::string line;

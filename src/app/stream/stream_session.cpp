@@ -5,8 +5,8 @@
 
 namespace vortila {
 
-StreamSession::StreamSession(Output output, GameFolders folders)
-    : output_(std::move(output)), game_(*this, std::move(folders)) {}
+StreamSession::StreamSession(std::string& output, GameFolders folders)
+    : output_(output), game_(*this, std::move(folders)) {}
 
 void StreamSession::Start() {
   StartGame(game_);
@@ -78,8 +78,8 @@ void StreamSession::WriteBottomRow() {
 }
 
 void StreamSession::WriteLine(std::string_view line) {
-  output_(line);
-  output_("\n");
+  output_ += line;
+  output_ += '\n';
 }
 
 }  // namespace vortila

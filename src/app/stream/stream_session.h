@@ -1,7 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,11 +18,10 @@ namespace vortila {
 
 class StreamSession final : public Window {
  public:
-  // Receives what the session writes, whole lines with their line ends. The session keeps
-  // nothing back: whoever owns the output decides when it goes out.
-  using Output = std::function<void(std::string_view text)>;
-
-  StreamSession(Output output, GameFolders folders);
+  // What the session writes, whole lines with their line ends, is appended to `output` as it
+  // comes. The session keeps nothing back: whoever owns the output decides when it goes out,
+  // and empties it then.
+  StreamSession(std::string& output, GameFolders folders);
 
   // Starts the game. Throws StartupError.
   void Start();
@@ -56,7 +54,7 @@ class StreamSession final : public Window {
   void WriteBottomRow();
   void WriteLine(std::string_view line);
 
-  Output output_;
+  std::string& output_;
   std::string bottomRow_;
   bool bottomWritten_ = true;
   // The bottom row has scrolled in since it was last set: whatever is set there is a new line.
