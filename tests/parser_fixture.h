@@ -32,6 +32,9 @@ class ParserTest : public ::testing::Test {
     objects.ObjectTitle[slot] = title;
     objects.ObjectNouns[slot] = " " + std::string(nouns) + " ";
     objects.ObjectFlags[slot] = flags;
+    // The reader of the data file has the Ids indexed again; so does this, for the lookups
+    // made before the next parse.
+    IndexWords(world);
   }
 
   // The player stands in `room`, which becomes the current room.
@@ -47,6 +50,7 @@ class ParserTest : public ::testing::Test {
   std::string Parse(std::string_view command) {
     screen.LinesShown = 0;
     world.InputLine = command;
+    // A test may have changed the words by hand since the last lookup.
     IndexWords(world);
     accepted = ParseCommand(parser, world, screen);
     return Printed();

@@ -2,61 +2,125 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
 #include <vector>
+
+#include "world/data_files.h"
 
 namespace vortila {
 namespace {
 
+std::vector<int> Slots(const SlotList& list) { return std::vector<int>(list.begin(), list.end()); }
+
+// What reading every Id from the last slot down finds, which the index must answer too.
+int ScanForId(const ObjectTable& objects, std::string_view id) {
+  for (int slot = kObjectSlots; slot >= 1; --slot) {
+    if (objects.ObjectId[slot] == id) return slot;
+  }
+  return 0;
+}
+
 TEST(FindObjectSlot, TheHighestMatchingSlotWins) {
   ObjectTable objects;
+  objects.ObjectId[1] = "stesso";
   objects.ObjectId[3] = "gancio";
   objects.ObjectId[7] = "gancio";
   objects.ObjectId[9] = "Gancio";
+  objects.ObjectId[12] = "pila sinistra";
   EXPECT_EQ(FindObjectSlot(objects, "gancio"), 7);
   EXPECT_EQ(FindObjectSlot(objects, "Gancio"), 9);
-}
-
-TEST(FindObjectSlot, AMissingIdIsSlotZeroWhichReadsAsEmpty) {
-  ObjectTable objects;
-  objects.ObjectId[1] = "stesso";
-  const int slot = FindObjectSlot(objects, "nulla");
-  EXPECT_EQ(slot, 0);
-  EXPECT_EQ(objects.ObjectTitle[slot], "");
+  EXPECT_EQ(FindObjectSlot(objects, "pila sinistra"), 12);
+  EXPECT_EQ(FindObjectSlot(objects, "stesso"), 1);
+  const int missing = FindObjectSlot(objects, "nulla");
+  EXPECT_EQ(missing, 0);
+  EXPECT_EQ(objects.ObjectTitle[missing], "");
   // An empty Id names the last of the slots that a short data file leaves empty.
   EXPECT_EQ(FindObjectSlot(objects, ""), kObjectSlots);
 }
 
+// With every slot filled, and many Ids sharing their cells, the index still gives the
+// scan's answers: the highest duplicate, and no slot at all for an empty Id.
+TEST(FindObjectSlot, AFullTableAnswersAsTheScanDoes) {
+  ObjectTable objects;
+  for (int slot = 1; slot <= kObjectSlots; ++slot) {
+    objects.ObjectId[slot] = std::string(1 + slot % 7, static_cast<char>('a' + slot % 5));
+  }
+  for (int slot = 0; slot <= kObjectSlots; ++slot) {
+    const std::string& id = objects.ObjectId[slot];
+    EXPECT_EQ(FindObjectSlot(objects, id), ScanForId(objects, id)) << "«" << id << "»";
+  }
+  EXPECT_EQ(FindObjectSlot(objects, ""), 0);
+  EXPECT_EQ(FindObjectSlot(objects, std::string(100, 'a')), 0);
+}
+
 // The index must answer exactly as reading every list would: whole words between blanks,
-// nothing from a list that lacks its padding, each entry once, in ascending order.
+// nothing from a list that lacks its padding, each entry once, in ascending order, and words
+// that share their hash ("fiocco", "fiacco": same length, same first, middle and last
+// letters) told apart.
 TEST(WordIndex, AnswersAsReadingEveryListWould) {
   World world;
-  const char* verbWords[] = {" prendi afferra ", " prendi  prendi ", "prendi", " x", "  ", ""};
-  for (int entry = 0; entry < 6; ++entry) world.verbs.VerbWords[entry + 1] = verbWords[entry];
+  const char* verbWords[] = {" prendi afferra ", " prendi  prendi ", "prendi", " x",
+                             "  ",               "",                 " prendix xprendi ",
+                             " fiocco ",         " fiacco fiocco "};
+  for (int entry = 0; entry < 9; ++entry) world.verbs.VerbWords[entry + 1] = verbWords[entry];
   world.objects.ObjectId[1] = "stesso";
   world.objects.ObjectNouns[1] = " te me ";
   world.objects.ObjectId[4] = "torcia";
   world.objects.ObjectNouns[4] = " torcia lampada ";
   world.objects.ObjectId[5] = "pila sinistra";
   world.objects.ObjectNouns[5] = " pila  sinistra ";
-  IndexWords(world);
+  world.objects.ObjectId[6] = "lampada";
+  world.objects.ObjectNouns[6] = " faro fiacco ";
+  world.objects.ObjectId[7] = "fiocco";
 
-  for (const char* word : {"prendi", "afferra", "x", "te", "torcia", "lampada", "pila", "sinistra",
-                           "pila sinistra", "stesso", "nulla", "", " (la) "}) {
+  const char* words[] = {"prendi", "afferra",       "x",     "te",     "torcia", "lampada",
+                         "pila",   "sinistra",      "faro",  "stesso", "fiocco", "fiacco",
+                         "fiucco", "pila sinistra", "nulla", "",       " (la) ", "prendi afferra"};
+  for (const char* word : words) {
     std::vector<int> entries;
     std::vector<int> objects;
-    for (int entry = 0; entry <= kVerbSlots; ++entry) {
+    for (int entry = 1; entry <= kVerbSlots; ++entry) {
       if (HasWord(world.verbs.VerbWords[entry], word)) entries.push_back(entry);
     }
-    for (int slot = 0; slot <= kObjectSlots; ++slot) {
+    for (int slot = 1; slot <= kObjectSlots; ++slot) {
       if (HasWord(world.objects.ObjectNouns[slot], word) || world.objects.ObjectId[slot] == word) {
         objects.push_back(slot);
       }
     }
-    EXPECT_EQ(VerbEntriesNaming(world, word), entries) << "«" << word << "»";
-    EXPECT_EQ(ObjectsNaming(world, word), objects) << "«" << word << "»";
+    EXPECT_EQ(Slots(VerbEntriesNaming(world, word)), entries) << "«" << word << "»";
+    EXPECT_EQ(Slots(ObjectsNaming(world, word)), objects) << "«" << word << "»";
   }
-  EXPECT_EQ(VerbEntriesNaming(world, "prendi"), (std::vector<int>{1, 2}));
-  EXPECT_EQ(ObjectsNaming(world, "torcia"), std::vector<int>{4});
+  EXPECT_EQ(Slots(VerbEntriesNaming(world, "prendi")), (std::vector<int>{1, 2}));
+  EXPECT_EQ(Slots(VerbEntriesNaming(world, "fiocco")), (std::vector<int>{8, 9}));
+  EXPECT_EQ(Slots(ObjectsNaming(world, "lampada")), (std::vector<int>{4, 6}));
+  EXPECT_EQ(Slots(ObjectsNaming(world, "fiacco")), std::vector<int>{6});
+  EXPECT_EQ(Slots(ObjectsNaming(world, "sinistrax")), std::vector<int>{});
+}
+
+// Tables read again are looked up in their new words only, and an Id that moved is found
+// where it now stands.
+TEST(WordIndex, FollowsTablesReadAgain) {
+  World world;
+  ReadObjects(world.objects,
+              "stesso,buio,\"te\",\"me\",\"\",\"\"\nbuio,locazione,\"b\",\"buio\",\"\",\"\"\n"
+              "torcia,stesso,\"t\",\"torcia lampada\",\"\",\"\"\n",
+              "000.pkd");
+  ReadVerbs(world.verbs, "1,prendi afferra,%o\n", "010.pkd");
+  EXPECT_EQ(FindObjectSlot(world.objects, "torcia"), 3);
+  EXPECT_EQ(Slots(ObjectsNaming(world, "lampada")), std::vector<int>{3});
+  EXPECT_EQ(Slots(VerbEntriesNaming(world, "prendi")), std::vector<int>{1});
+
+  ReadObjects(world.objects,
+              "stesso,buio,\"te\",\"me\",\"\",\"\"\ntorcia,stesso,\"t\",\"faro\",\"\",\"\"\n"
+              "buio,locazione,\"b\",\"buio\",\"\",\"\"\n",
+              "000.pkd");
+  ReadVerbs(world.verbs, "1,afferra,%o\n", "010.pkd");
+  EXPECT_EQ(FindObjectSlot(world.objects, "torcia"), 2);
+  EXPECT_EQ(FindObjectSlot(world.objects, "buio"), 3);
+  EXPECT_EQ(Slots(ObjectsNaming(world, "faro")), std::vector<int>{2});
+  EXPECT_EQ(Slots(ObjectsNaming(world, "lampada")), std::vector<int>{});
+  EXPECT_EQ(Slots(VerbEntriesNaming(world, "prendi")), std::vector<int>{});
+  EXPECT_EQ(Slots(VerbEntriesNaming(world, "afferra")), std::vector<int>{1});
 }
 
 }  // namespace

@@ -69,7 +69,6 @@ void StartGame(Game& game) {
   LoadVerbs(world.verbs, game.folders.data);
   LoadObjects(world.objects, game.folders.data);
   world.deliveredFlags = world.objects.ObjectFlags;
-  world.wordIndex = WordIndex();
   world.CurrentRoom = FindObjectSlot(world.objects, world.objects.ObjectLocation[1]);
   world.WheelPosition = -1;
   DescribeRoom(world, game.screen, game.parser);

@@ -108,6 +108,9 @@ void CheckVerbPlaces(const RecordReader& reader, const VerbTable& verbs, int rec
 
 void ReadVerbs(VerbTable& verbs, std::string_view contents, std::string_view fileName) {
   RecordReader reader(contents, fileName);
+  // The words read are indexed at their first lookup; nothing may still answer for the
+  // words they replace, even when the read stops half way.
+  verbs.wordIndex = WordIndex();
   std::array<int, kVerbSlots + 1> lines{};
   int records = 0;
   for (int slot = 1; slot <= kVerbSlots && !reader.AtEnd(); ++slot) {
@@ -125,6 +128,9 @@ void ReadVerbs(VerbTable& verbs, std::string_view contents, std::string_view fil
 
 void ReadObjects(ObjectTable& objects, std::string_view contents, std::string_view fileName) {
   RecordReader reader(contents, fileName);
+  // As for the verbs.
+  objects.idIndex = WordIndex();
+  objects.nounIndex = WordIndex();
   int playerLine = 1;
   for (int slot = 1; slot <= kObjectSlots && !reader.AtEnd(); ++slot) {
     int line = 0;

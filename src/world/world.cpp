@@ -23,137 +23,207 @@ bool HasWord(std::string_view words, std::string_view word) {
 
 namespace {
 
-// FNV-1a: a few instructions a character, and words this short spread well enough.
-constexpr std::uint32_t kEmptyHash = 2166136261u;
-
-std::uint32_t HashOn(std::uint32_t hash, char c) {
-  return (hash ^ static_cast<unsigned char>(c)) * 16777619u;
-}
-
+// A word is hashed by its length and its first, middle and last bytes: that tells the words
+// of a table apart well enough, costs the same for any word, and leaves indexing a list
+// little more to do than finding its blanks. Packed into one number, the four are multiplied
+// by an odd constant, which keeps them apart (two words have one hash only when the four
+// agree) and stirs them all into the top bits, which choose the group. The whole word is
+// compared afterwards.
 std::uint32_t HashOf(std::string_view word) {
-  std::uint32_t hash = kEmptyHash;
-  for (const char c : word) hash = HashOn(hash, c);
-  return hash;
+  if (word.empty()) return 0;
+  const auto byte = [&](std::size_t at) -> std::uint32_t {
+    return static_cast<unsigned char>(word[at]);
+  };
+  const std::uint32_t packed = static_cast<std::uint32_t>(word.size()) << 24 | byte(0) << 16 |
+                               byte(word.size() / 2) << 8 | byte(word.size() - 1);
+  return packed * 0x9E3779B1u;
 }
 
-// The hash of each word of a list that stands between two blanks, taken in one pass over the
-// list; a list without its padding blanks holds no word whole, as HasWord sees it.
+// The group of a hash among `groups`, from its top bits.
+std::size_t GroupOf(std::uint32_t hash, std::size_t groups) {
+  return static_cast<std::size_t>((std::uint64_t{hash} * groups) >> 32);
+}
+
+// Calls visit(word, offset) for each word of a list that stands between two blanks; a list
+// without its padding blanks holds no word whole, as HasWord sees it.
 template <typename Visit>
-void ForEachListedWordHash(std::string_view words, Visit visit) {
-  const std::size_t firstBlank = words.find(' ');
-  if (firstBlank == std::string_view::npos) return;
-  std::uint32_t hash = kEmptyHash;
-  std::size_t length = 0;
-  for (const char c : words.substr(firstBlank + 1)) {
-    if (c != ' ') {
-      hash = HashOn(hash, c);
-      ++length;
-      continue;
-    }
-    if (length > 0) visit(hash);
-    hash = kEmptyHash;
-    length = 0;
+void ForEachListedWord(std::string_view list, Visit visit) {
+  // The reader pads every list with a blank at each end, where these searches stop at once.
+  std::size_t lastBlank = list.size();
+  while (lastBlank > 0 && list[lastBlank - 1] != ' ') --lastBlank;
+  if (lastBlank-- == 0) return;
+  // The last blank ends every word read here, so looking for a blank needs no other bound.
+  std::size_t at = 0;
+  while (list[at] != ' ') ++at;
+  for (++at; at < lastBlank; ++at) {
+    const std::size_t start = at;
+    while (list[at] != ' ') ++at;
+    if (at > start) visit(list.substr(start, at - start), start);
   }
 }
 
-// Only a single word can be looked up in the index; anything else (the rest of a long
-// command, a pronoun's marker) is searched for in the lists themselves.
+// The words of a table as they are gathered, in ascending order of slot.
+class IndexedWords {
+ public:
+  explicit IndexedWords(std::size_t expected) { entries_.reserve(expected); }
+
+  void Add(int slot, std::string_view word, std::size_t offset) {
+    entries_.push_back({HashOf(word), slot, static_cast<std::uint32_t>(offset)});
+  }
+  // Every text looked through, whether or not it gave words.
+  void Measure(std::string_view text) { longestText_ = std::max(longestText_, text.size()); }
+
+  // The entries grouped by a counting sort: each group's size counted at the group's end,
+  // the sizes summed into ends, and the entries placed from the last one back, so that each
+  // group keeps the order of slot and each end moves back to its group's start.
+  WordIndex Grouped() const {
+    WordIndex index;
+    index.longestText = longestText_;
+    // Two entries a group or so: the groups' ends cost as much to sum as the entries to place.
+    const std::size_t groups = entries_.size() / 2 + 1;
+    std::vector<std::uint32_t>& starts = index.groupStarts;
+    starts.assign(groups + 1, 0);
+    for (const WordIndex::Entry& entry : entries_) ++starts[GroupOf(entry.hash, groups)];
+    for (std::size_t group = 1; group <= groups; ++group) starts[group] += starts[group - 1];
+    index.entries.resize(entries_.size());
+    for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry) {
+      index.entries[--starts[GroupOf(entry->hash, groups)]] = *entry;
+    }
+    return index;
+  }
+
+ private:
+  std::vector<WordIndex::Entry> entries_;
+  std::size_t longestText_ = 0;
+};
+
+template <std::size_t Slots>
+WordIndex IndexLists(const std::array<std::string, Slots>& lists) {
+  std::size_t length = 0;
+  for (const std::string& list : lists) length += list.size();
+  // Words of six letters or so and their blanks.
+  IndexedWords words(length / 6);
+  for (std::size_t slot = 1; slot < Slots; ++slot) {
+    words.Measure(lists[slot]);
+    ForEachListedWord(lists[slot], [&](std::string_view word, std::size_t offset) {
+      words.Add(static_cast<int>(slot), word, offset);
+    });
+  }
+  return words.Grouped();
+}
+
+// Only a single word is looked up in an index; anything else (the rest of a long command, a
+// pronoun's marker) is looked for in every text.
 bool IsSingleWord(std::string_view word) {
   return !word.empty() && word.find(' ') == std::string_view::npos;
 }
 
-WordIndex::Table HashTable(const std::vector<WordIndex::Entry>& entries) {
-  WordIndex::Table table(std::bit_ceil(2 * entries.size() + 1));
-  const std::size_t mask = table.size() - 1;
-  for (const WordIndex::Entry& entry : entries) {
-    std::size_t at = entry.hash & mask;
-    while (table[at].slot != WordIndex::kEmptyCell) at = (at + 1) & mask;
-    table[at] = entry;
+// Calls visit(entry) for each entry with the hash of `word`, in ascending order of slot.
+template <typename Visit>
+void ForEachEntryHashedAs(const WordIndex& index, std::string_view word, Visit visit) {
+  const std::uint32_t hash = HashOf(word);
+  const std::size_t group = GroupOf(hash, index.groupStarts.size() - 1);
+  for (std::size_t at = index.groupStarts[group]; at < index.groupStarts[group + 1]; ++at) {
+    if (index.entries[at].hash == hash) visit(index.entries[at]);
   }
-  return table;
 }
 
-// The slots, in ascending order, that `names` accepts for `word`: among those the index
-// gives for a single word, or among all `slots` for anything else.
-template <typename Names>
-std::vector<int> SlotsNaming(const WordIndex::Table& table, int slots, std::string_view word,
-                             Names names) {
-  std::vector<int> found;
-  const auto accept = [&](int slot) {
-    if ((found.empty() || found.back() != slot) && names(slot)) found.push_back(slot);
-  };
-  if (!IsSingleWord(word)) {
-    for (int slot = 0; slot <= slots; ++slot) accept(slot);
-  } else if (!table.empty()) {
-    const std::uint32_t hash = HashOf(word);
-    const std::size_t mask = table.size() - 1;
-    for (std::size_t at = hash & mask; table[at].slot != WordIndex::kEmptyCell;
-         at = (at + 1) & mask) {
-      if (table[at].hash == hash) accept(table[at].slot);
-    }
+// Whether `word` stands in `list` at `offset`, followed by a blank.
+bool StandsAt(std::string_view list, std::size_t offset, std::string_view word) {
+  return offset + word.size() < list.size() && list[offset + word.size()] == ' ' &&
+         list.compare(offset, word.size(), word) == 0;
+}
+
+WordIndex IndexIds(const ObjectTable::Column<std::string>& ids) {
+  IndexedWords words(kObjectSlots);
+  for (int slot = 1; slot <= kObjectSlots; ++slot) {
+    words.Measure(ids[slot]);
+    words.Add(slot, ids[slot], 0);
   }
-  return found;
+  return words.Grouped();
+}
+
+bool IsIndexed(const WordIndex& index) { return !index.groupStarts.empty(); }
+
+const WordIndex& VerbWordIndex(const VerbTable& verbs) {
+  if (!IsIndexed(verbs.wordIndex)) verbs.wordIndex = IndexLists(verbs.VerbWords);
+  return verbs.wordIndex;
+}
+
+const WordIndex& NounIndex(const ObjectTable& objects) {
+  if (!IsIndexed(objects.nounIndex)) objects.nounIndex = IndexLists(objects.ObjectNouns);
+  return objects.nounIndex;
+}
+
+const WordIndex& IdIndex(const ObjectTable& objects) {
+  if (!IsIndexed(objects.idIndex)) objects.idIndex = IndexIds(objects.ObjectId);
+  return objects.idIndex;
 }
 
 }  // namespace
 
 void IndexWords(const World& world) {
-  WordIndex& index = world.wordIndex;
-  index.built = true;
-  index.longestList = 0;
-  const auto measure = [&](std::string_view text) {
-    index.longestList = std::max(index.longestList, text.size());
-  };
-  std::vector<WordIndex::Entry> entries;
-  entries.reserve(1024);
-  for (int entry = 0; entry <= kVerbSlots; ++entry) {
-    measure(world.verbs.VerbWords[entry]);
-    ForEachListedWordHash(world.verbs.VerbWords[entry], [&](std::uint32_t hash) {
-      entries.push_back({hash, entry});
+  world.verbs.wordIndex = IndexLists(world.verbs.VerbWords);
+  world.objects.nounIndex = IndexLists(world.objects.ObjectNouns);
+  world.objects.idIndex = IndexIds(world.objects.ObjectId);
+}
+
+SlotList VerbEntriesNaming(const World& world, std::string_view word) {
+  const VerbTable& verbs = world.verbs;
+  const WordIndex& index = VerbWordIndex(verbs);
+  SlotList found;
+  if (word.size() > index.longestText) return found;
+  if (IsSingleWord(word)) {
+    ForEachEntryHashedAs(index, word, [&](const WordIndex::Entry& entry) {
+      if (StandsAt(verbs.VerbWords[entry.slot], entry.offset, word)) found.Add(entry.slot);
     });
+    return found;
   }
-  index.verbEntries = HashTable(entries);
-  entries.clear();
-  for (int slot = 0; slot <= kObjectSlots; ++slot) {
-    measure(world.objects.ObjectNouns[slot]);
-    measure(world.objects.ObjectId[slot]);
-    ForEachListedWordHash(world.objects.ObjectNouns[slot], [&](std::uint32_t hash) {
-      entries.push_back({hash, slot});
-    });
-    entries.push_back({HashOf(world.objects.ObjectId[slot]), slot});
+  for (int entry = 1; entry <= kVerbSlots; ++entry) {
+    if (HasWord(verbs.VerbWords[entry], word)) found.Add(entry);
   }
-  index.objects = HashTable(entries);
+  return found;
 }
 
-namespace {
-
-const WordIndex& IndexOf(const World& world) {
-  if (!world.wordIndex.built) IndexWords(world);
-  return world.wordIndex;
-}
-
-}  // namespace
-
-std::vector<int> VerbEntriesNaming(const World& world, std::string_view word) {
-  if (word.size() > IndexOf(world).longestList) return {};
-  return SlotsNaming(world.wordIndex.verbEntries, kVerbSlots, word,
-                     [&](int entry) { return HasWord(world.verbs.VerbWords[entry], word); });
-}
-
-std::vector<int> ObjectsNaming(const World& world, std::string_view word) {
-  if (word.size() > IndexOf(world).longestList) return {};
+SlotList ObjectsNaming(const World& world, std::string_view word) {
   const ObjectTable& objects = world.objects;
-  return SlotsNaming(world.wordIndex.objects, kObjectSlots, word, [&](int slot) {
-    return HasWord(objects.ObjectNouns[slot], word) || objects.ObjectId[slot] == word;
-  });
+  const WordIndex& nouns = NounIndex(objects);
+  const WordIndex& ids = IdIndex(objects);
+  SlotList found;
+  if (word.size() > std::max(nouns.longestText, ids.longestText)) return found;
+  if (IsSingleWord(word)) {
+    // A slot may name the word both ways; the two indexes' answers are merged in slot order.
+    static_assert(kObjectSlots < 64, "a slot is one bit of a 64-bit set");
+    std::uint64_t named = 0;
+    ForEachEntryHashedAs(nouns, word, [&](const WordIndex::Entry& entry) {
+      if (StandsAt(objects.ObjectNouns[entry.slot], entry.offset, word)) {
+        named |= std::uint64_t{1} << entry.slot;
+      }
+    });
+    ForEachEntryHashedAs(ids, word, [&](const WordIndex::Entry& entry) {
+      if (objects.ObjectId[entry.slot] == word) named |= std::uint64_t{1} << entry.slot;
+    });
+    for (; named != 0; named &= named - 1) found.Add(std::countr_zero(named));
+    return found;
+  }
+  for (int slot = 1; slot <= kObjectSlots; ++slot) {
+    if (HasWord(objects.ObjectNouns[slot], word) || objects.ObjectId[slot] == word) {
+      found.Add(slot);
+    }
+  }
+  return found;
 }
 
 int FindObjectSlot(const ObjectTable& objects, std::string_view id) {
-  // From the last slot down: the first match is the one that decides.
-  for (int slot = kObjectSlots; slot >= 1; --slot) {
-    if (objects.ObjectId[slot] == id) return slot;
-  }
-  return 0;
+  const WordIndex& index = IdIndex(objects);
+  // Ids are indexed whole, whatever they hold, and the entries come in ascending order of
+  // slot: the last match is the highest, which decides.
+  int found = 0;
+  if (id.size() > index.longestText) return found;
+  ForEachEntryHashedAs(index, id, [&](const WordIndex::Entry& entry) {
+    if (objects.ObjectId[entry.slot] == id) found = entry.slot;
+  });
+  return found;
 }
 
 }  // namespace vortila

@@ -28,6 +28,26 @@ inline constexpr std::string_view kPlacesBesidesObjects[] = {kRoomPlace, "*",   
 // the victory.
 inline constexpr int kLastStoryClock = 2002;
 
+// The words of a table by hash, so that a word is found without reading every list: the
+// words are grouped by the top bits of their hash, each group in ascending order of slot, and
+// those of the sought word's group with its hash are compared with it where they stand in
+// their slot's text.
+struct WordIndex {
+  struct Entry {
+    std::uint32_t hash = 0;
+    int slot = 0;
+    std::uint32_t offset = 0;
+  };
+  // The entries of group g are entries[groupStarts[g]] up to entries[groupStarts[g + 1]].
+  // Both are empty while the table's words are not indexed.
+  std::vector<std::uint32_t> groupStarts;
+  std::vector<Entry> entries;
+  // No list and no Id of the table is longer: a longer word is named nowhere and is turned
+  // away before it is hashed or searched for, so that a word cut shorter clitic by clitic
+  // costs no more each time than the longest text.
+  std::size_t longestText = 0;
+};
+
 struct ObjectTable {
   template <typename T>
   using Column = std::array<T, kObjectSlots + 1>;
@@ -38,6 +58,12 @@ struct ObjectTable {
   Column<std::string> ObjectLocation;
   Column<std::string> ObjectFlags;
   Column<std::string> ObjectDescription;
+
+  // Built at the first lookup of an Id or a noun. Ids and nouns never change once the data
+  // file is read: the reader, which alone writes them, drops the indexes, so that the next
+  // lookup indexes what it has read.
+  mutable WordIndex idIndex;
+  mutable WordIndex nounIndex;
 };
 
 struct VerbTable {
@@ -47,39 +73,14 @@ struct VerbTable {
   Column<int> VerbCode{};
   Column<std::string> VerbWords;
   Column<std::string> VerbPatterns;
-};
 
-// For each word of the verb table, the verb entries that list it; for each noun and Id of
-// the object table, the objects that have it. The words and the Ids never change once the
-// data files have been read, so the index built then (IndexWords) serves until they are read
-// again. It keeps the hash of each word beside its slot in an open-addressed table, filled
-// in ascending order of slot: the cells from a hash's own cell to the next empty one hold
-// every slot with that hash, still in ascending order, and each is then checked against its
-// own list.
-struct WordIndex {
-  static constexpr int kEmptyCell = -1;
-  struct Entry {
-    std::uint32_t hash = 0;
-    int slot = kEmptyCell;
-  };
-  // A power of two in size, at least twice as large as what it holds; empty before
-  // IndexWords has run.
-  using Table = std::vector<Entry>;
-  Table verbEntries;
-  Table objects;
-  // No word list and no Id is longer: a longer word cannot be named anywhere, and is
-  // turned away before it is hashed or searched for.
-  std::size_t longestList = 0;
-  bool built = false;
+  // Built at the first lookup of a word and dropped by the reader, as the objects' are.
+  mutable WordIndex wordIndex;
 };
 
 struct World {
   ObjectTable objects;
   VerbTable verbs;
-  // Built when a word is first looked up, from the tables as they were read: a start that
-  // shows its first page looks up no word, and need not pay for it. A World whose tables are
-  // read again starts with an empty one.
-  mutable WordIndex wordIndex;
   // The objects' flags as the data file delivers them. Play only switches their codes, so a
   // saved game's flags are checked against them.
   ObjectTable::Column<std::string> deliveredFlags;
@@ -109,13 +110,31 @@ inline void ReplaceFirstCode(std::string& flags, std::string_view from, std::str
 // each end) holds `word` whole, that is, the list contains a blank, the word and a blank.
 bool HasWord(std::string_view words, std::string_view word);
 
-// Builds the word index from the two tables now, rather than at the first lookup.
+// Indexes the words and Ids of both tables as they stand now, rather than at their first
+// lookup: for a world copied once and played many times, or tables filled by hand.
 void IndexWords(const World& world);
 
-// The verb entries whose words hold `word`, in ascending order.
-std::vector<int> VerbEntriesNaming(const World& world, std::string_view word);
-// The objects (slots 0..50) whose nouns hold `word` or whose Id is `word`, in ascending order.
-std::vector<int> ObjectsNaming(const World& world, std::string_view word);
+// The slots a lookup found, in ascending order, each once.
+class SlotList {
+ public:
+  void Add(int slot) {
+    if (count_ == 0 || slots_[count_ - 1] != slot) slots_[count_++] = static_cast<Slot>(slot);
+  }
+  const auto* begin() const { return slots_.data(); }
+  const auto* end() const { return slots_.data() + count_; }
+  int size() const { return count_; }
+
+ private:
+  using Slot = std::int16_t;
+  // Every verb entry at most; left uninitialised beyond what has been added.
+  std::array<Slot, kVerbSlots + 1> slots_;
+  int count_ = 0;
+};
+
+// The verb entries whose words hold `word`.
+SlotList VerbEntriesNaming(const World& world, std::string_view word);
+// The objects whose nouns hold `word` or whose Id is `word`.
+SlotList ObjectsNaming(const World& world, std::string_view word);
 
 // The slot of the object whose Id is exactly `id`, or 0 when there is none. The highest
 // match wins, so a duplicated Id resolves to its last record; an empty `id` matches the
