@@ -27,9 +27,10 @@ void StreamSession::Close() {
   FinishKeyEvent();
 }
 
-// A line is final once it leaves the bottom row; the rows above only move up.
+// A line is final once it leaves the bottom row; the rows above only move up. The screen
+// has moved its rows when it says so: the line that left the bottom is the row above it.
 void StreamSession::ScrollTextlines() {
-  WriteBottomRow();
+  WriteBottomRow(game_.screen.Textlines[kBottomRow - 1]);
   bottomIsNewLine_ = true;
 }
 
@@ -37,9 +38,8 @@ void StreamSession::SetTextline(int row, std::string_view text) {
   if (row != kBottomRow) return;
   // An open line written at the end of a key event is set again, unchanged, when the next
   // print continues it with a line break: it is the same line, and is not written twice.
-  if (!bottomIsNewLine_ && bottomWritten_ && text == bottomRow_) return;
+  if (!bottomIsNewLine_ && bottomWritten_ && text == writtenAtEnd_) return;
   bottomIsNewLine_ = false;
-  bottomRow_ = text;
   bottomWritten_ = false;
 }
 
@@ -66,12 +66,14 @@ void StreamSession::EndProgram(std::string_view problem) {
 }
 
 void StreamSession::FinishKeyEvent() {
-  WriteBottomRow();
+  const std::string& bottom = game_.screen.Textlines[kBottomRow];
+  if (!bottomWritten_) writtenAtEnd_ = bottom;
+  WriteBottomRow(bottom);
   if (!ended_ && commandBox_ == kPagePrompt) WriteLine(kPagePrompt);
 }
 
-void StreamSession::WriteBottomRow() {
-  if (!bottomWritten_) WriteLine(bottomRow_);
+void StreamSession::WriteBottomRow(std::string_view bottom) {
+  if (!bottomWritten_) WriteLine(bottom);
   bottomWritten_ = true;
   for (const std::string& line : pictureLines_) WriteLine(line);
   pictureLines_.clear();

@@ -50,13 +50,15 @@ class StreamSession final : public Window {
 
  private:
   void FinishKeyEvent();
-  // Writes the bottom row unless it has been written, then the pictures that waited for it.
-  void WriteBottomRow();
+  // Writes the bottom row, `bottom`, unless it has been written, then the pictures that
+  // waited for it.
+  void WriteBottomRow(std::string_view bottom);
   void WriteLine(std::string_view line);
 
   std::string& output_;
-  std::string bottomRow_;
   bool bottomWritten_ = true;
+  // The bottom row as the end of a key event last wrote it.
+  std::string writtenAtEnd_;
   // The bottom row has scrolled in since it was last set: whatever is set there is a new line.
   bool bottomIsNewLine_ = true;
   std::vector<std::string> pictureLines_;
