@@ -95,9 +95,9 @@ void EnterCommand(Game& game, std::string_view line) {
   // The command as rewind and the answers after an ending read it is the echo without its
   // mark and blanks: the lower case and trimmed line the parser reads, in upper case again.
   const std::string_view shown = TrimBlanks(std::string_view(echo).substr(kEchoMark.size()));
-  world.InputLine = ToLowerItalian(line);
-  RememberCommand(game, world.InputLine);
-  world.InputLine = std::string(TrimBlanks(world.InputLine));
+  std::string lower = ToLowerItalian(line);
+  world.InputLine = TrimBlanks(lower);
+  RememberCommand(game, std::move(lower));
 
   // Going back is no command of the game's rules: it is recognised here, before the parser,
   // and only while the game is running, since the answers after an ending stay as they are.
