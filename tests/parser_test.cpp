@@ -81,9 +81,10 @@ TEST(NormaliseTest, OnePassGivesWhatRescanningFromTheStartGives) {
 TEST(NormaliseTest, AMegabyteOfPrepositionsIsRewrittenWhole) {
   std::string line;
   std::string expected;
+  // Each "d'" grows into "di " where the others shrink, so the line must make room as it goes.
   for (int i = 0; i < 100000; ++i) {
-    line += "sulla   l'ascia ";
-    expected += "su ascia ";
+    line += "sulla   l'ascia d'oro ";
+    expected += "su ascia di oro ";
   }
   expected.pop_back();
   EXPECT_TRUE(Normalised(line) == expected);
@@ -101,6 +102,15 @@ TEST(SplitWordsTest, TenSlotsAndTheRestOfALongCommandInTheLast) {
   EXPECT_EQ(parser.TokenWords[1], "guarda");
   EXPECT_EQ(parser.TokenWords[2], "");
   EXPECT_EQ(parser.TokenWords[10], "");
+
+  // Blanks between words are no words; a blank in front ends the split with the rest after it.
+  SplitWords(parser, "a   b");
+  EXPECT_EQ(parser.TokenWords[1], "a");
+  EXPECT_EQ(parser.TokenWords[2], "b");
+  SplitWords(parser, " a b");
+  EXPECT_EQ(parser.TokenWords[1], "");
+  EXPECT_EQ(parser.TokenWords[2], "a b");
+  EXPECT_EQ(parser.TokenWords[3], "");
 }
 
 class CommandTest : public ParserTest {

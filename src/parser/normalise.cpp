@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -90,75 +89,13 @@ constexpr Replacement kReplacements[] = {
     {"quella ", ""},
 };
 
-// What ReplaceWord still has to read: the text of a replacement just made, which may itself
-// begin a further match, followed by the rest of the line.
-class UnreadText {
- public:
-  explicit UnreadText(std::string_view line) : line_(line) {}
-
-  bool AtEnd() const { return inserted_.size() == insertedPos_ && line_.size() == linePos_; }
-
-  char Next() {
-    if (insertedPos_ < inserted_.size()) return inserted_[insertedPos_++];
-    return line_[linePos_++];
-  }
-
-  bool StartsWith(std::string_view text) const {
-    std::size_t inserted = insertedPos_;
-    std::size_t line = linePos_;
-    for (const char c : text) {
-      if (inserted < inserted_.size()) {
-        if (inserted_[inserted++] != c) return false;
-      } else if (line < line_.size()) {
-        if (line_[line++] != c) return false;
-      } else {
-        return false;
-      }
-    }
-    return true;
-  }
-
-  // Appends what comes before the next blank and the blank itself, or the rest when no blank
-  // follows, and moves past it.
-  void AppendThroughBlank(std::string& out) {
-    if (insertedPos_ < inserted_.size() && AppendThroughBlank(inserted_, insertedPos_, out)) {
-      return;
-    }
-    AppendThroughBlank(line_, linePos_, out);
-  }
-
-  void Skip(std::size_t count) {
-    for (; count > 0; --count) Next();
-  }
-
-  void Insert(std::string_view text) {
-    inserted_ = std::string(text) + inserted_.substr(insertedPos_);
-    insertedPos_ = 0;
-  }
-
- private:
-  // Tells whether a blank was found.
-  static bool AppendThroughBlank(std::string_view text, std::size_t& pos, std::string& out) {
-    const std::size_t blank = text.find(' ', pos);
-    const std::size_t end = blank == std::string_view::npos ? text.size() : blank + 1;
-    out += text.substr(pos, end - pos);
-    pos = end;
-    return blank != std::string_view::npos;
-  }
-
-  std::string_view line_;
-  std::size_t linePos_ = 0;
-  std::string inserted_;
-  std::size_t insertedPos_ = 0;
-};
-
-// Whether `form` stands anywhere in `line` right after a blank.
-bool BeginsAWord(std::string_view line, std::string_view form) {
+// Where `form` first stands in `line` right after a blank, or npos.
+std::size_t FirstWordStartOf(std::string_view line, std::string_view form) {
   for (std::size_t at = line.find(form, 1); at != std::string_view::npos;
        at = line.find(form, at + 1)) {
-    if (line[at - 1] == ' ') return true;
+    if (line[at - 1] == ' ') return at;
   }
-  return false;
+  return std::string_view::npos;
 }
 
 constexpr std::size_t kRows = std::size(kReplacements);
@@ -192,24 +129,26 @@ constexpr RowsByInitial kRowsByInitial = [] {
   return index;
 }();
 
-// The rows whose forms stand at the start of a word of `line`, right after a blank: one
-// pass over the words, each compared only with the forms that begin with its first letter.
-std::bitset<kRows> RowsAtWordStarts(std::string_view line) {
-  std::bitset<kRows> found;
+// The first row from `from` on whose form stands at the start of a word of `line`, right
+// after a blank, or kRows: one pass over the words, each compared only with the forms that
+// begin with its first letter.
+std::size_t FirstRowAtAWordStart(std::string_view line, std::size_t from) {
+  std::size_t first = kRows;
   for (std::size_t at = 1; at < line.size(); ++at) {
     if (line[at - 1] != ' ') continue;
     const auto initial = static_cast<unsigned char>(line[at]);
     const std::string_view word = line.substr(at);
     for (int i = kRowsByInitial.begin[initial]; i < kRowsByInitial.begin[initial + 1]; ++i) {
-      const std::uint8_t row = kRowsByInitial.rows[i];
+      const std::size_t row = kRowsByInitial.rows[i];
+      if (row < from || row >= first) continue;
       const std::string_view form = kReplacements[row].form;
       // Every form has two bytes at least, and the second tells most apart.
       if (word.size() >= form.size() && word[1] == form[1] && word.starts_with(form)) {
-        found.set(row);
+        first = row;
       }
     }
   }
-  return found;
+  return first;
 }
 
 }  // namespace
@@ -217,23 +156,42 @@ std::bitset<kRows> RowsAtWordStarts(std::string_view line) {
 std::span<const Replacement> NormalisationTable() { return kReplacements; }
 
 bool ReplaceWord(std::string& line, std::string_view form, std::string_view replacement) {
-  if (line.size() <= 1 || !BeginsAWord(line, form)) return false;
+  const std::size_t first = FirstWordStartOf(line, form);
+  if (first == std::string::npos) return false;
 
   // Replacing the first match and searching again from the start gives the same result as
   // going on from the blank in front of the match: text before it held no match, and no
-  // replacement in the table can complete a form that began before it. So one pass does.
-  const std::string original = std::move(line);
-  line.clear();
-  line.reserve(original.size());
-  UnreadText unread(original);
-  while (!unread.AtEnd()) {
-    unread.AppendThroughBlank(line);
-    if (line.back() != ' ') continue;
-    while (unread.StartsWith(form)) {
-      unread.Skip(form.size());
-      if (!replacement.empty()) unread.Insert(std::string(replacement) + ' ');
+  // replacement in the table can complete a form that began before it. So one pass does, in
+  // the line itself: what is kept is written up to `written`, what is still to read starts
+  // at `read`, and a replacement is put back in front of what it is to read, since it may
+  // begin a further match.
+  const std::size_t inserted = replacement.empty() ? 0 : replacement.size() + 1;
+  std::size_t written = first;
+  std::size_t read = first;
+  while (read < line.size()) {
+    const bool atWordStart = written > 0 && line[written - 1] == ' ';
+    if (atWordStart && line.compare(read, form.size(), form) == 0) {
+      read += form.size();
+      if (inserted > read - written) {
+        // No room between the two: open a gap as long as what is left to read, which the
+        // replacements to come fill before the line must move again, so that all the moves
+        // together stay within a few times its length.
+        const std::size_t gap = inserted + (line.size() - read);
+        line.insert(read, gap, ' ');
+        read += gap;
+      }
+      read -= inserted;
+      std::copy(replacement.begin(), replacement.end(), line.begin() + read);
+      if (inserted > 0) line[read + replacement.size()] = ' ';
+      continue;
     }
+    const std::size_t blank = line.find(' ', read);
+    const std::size_t end = blank == std::string::npos ? line.size() : blank + 1;
+    std::char_traits<char>::move(line.data() + written, line.data() + read, end - read);
+    written += end - read;
+    read = end;
   }
+  line.resize(written);
   return true;
 }
 
@@ -241,30 +199,36 @@ void NormaliseInput(std::string& InputLine) {
   ReplaceWord(InputLine, " ", "");
   InputLine.insert(0, 1, ' ');
   // Most forms stand nowhere in a command: the rows are applied in order, each where it is
-  // found, and found again after each change.
-  std::bitset<kRows> found = RowsAtWordStarts(InputLine);
-  for (std::size_t row = 0; row < kRows; ++row) {
-    if (!found.test(row)) continue;
+  // found, and the next one found again after each change.
+  for (std::size_t row = FirstRowAtAWordStart(InputLine, 0); row < kRows;
+       row = FirstRowAtAWordStart(InputLine, row + 1)) {
     ReplaceWord(InputLine, kReplacements[row].form, kReplacements[row].replacement);
-    found = RowsAtWordStarts(InputLine);
   }
-  InputLine = std::string(TrimBlanks(InputLine));
+  // Trimmed in place: a line of blanks alone has no last word, and npos + 1 erases it all.
+  InputLine.erase(InputLine.find_last_not_of(' ') + 1);
+  InputLine.erase(0, InputLine.find_first_not_of(' '));
 }
 
 void SplitWords(ParserState& parser, std::string_view InputLine) {
   for (int slot = 0; slot <= kTokenSlots; ++slot) ClearSlot(parser, slot);
   auto& words = parser.TokenWords;
-  words[1] = InputLine;
+  // Each word is copied once, from what is left of the line.
+  std::string_view rest = InputLine;
   int k = 1;
   while (k < kTokenSlots) {
-    const std::size_t blank = words[k].find(' ');
-    if (blank == std::string::npos) break;
-    words[k + 1] = TrimBlanks(std::string_view(words[k]).substr(blank + 1));
-    words[k] = std::string(TrimBlanks(std::string_view(words[k]).substr(0, blank)));
-    // An empty word before the blank leaves k where it is, and the next round ends the
-    // split; the trimmed line never starts with a blank, so this does not happen in play.
-    if (!words[k].empty()) ++k;
+    const std::size_t blank = rest.find(' ');
+    if (blank == std::string_view::npos) break;
+    const std::string_view word = rest.substr(0, blank);
+    rest = TrimBlanks(rest.substr(blank + 1));
+    if (word.empty()) {
+      // An empty word before the blank ends the split, with the rest after it; the trimmed
+      // line never starts with a blank, so this does not happen in play.
+      ++k;
+      break;
+    }
+    words[k++] = word;
   }
+  words[k] = rest;
 }
 
 }  // namespace vortila

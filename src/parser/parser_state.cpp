@@ -30,12 +30,4 @@ void RemoveSlot(ParserState& parser, int slot) {
   ClearSlot(parser, kTokenSlots);
 }
 
-void ClearSlot(ParserState& parser, int slot) {
-  parser.TokenWords[slot].clear();
-  parser.TokenCodes[slot] = kPlainWord;
-  parser.TokenValues[slot].fill(0);
-  parser.TokenFromClitic[slot] = false;
-  parser.TokenNamesGroup[slot] = false;
-}
-
 }  // namespace vortila
