@@ -53,6 +53,23 @@ TEST(FindObjectSlot, AFullTableAnswersAsTheScanDoes) {
   EXPECT_EQ(FindObjectSlot(objects, std::string(100, 'a')), 0);
 }
 
+// A word counts only whole, between two blanks of the list, even when it has blanks of its
+// own, as the marker a clitic pronoun puts in has.
+TEST(HasWord, FindsAWordOnlyWholeBetweenBlanks) {
+  EXPECT_TRUE(HasWord(" prendi afferra ", "prendi"));
+  EXPECT_TRUE(HasWord(" prendi afferra ", "afferra"));
+  EXPECT_TRUE(HasWord(" prendi afferra ", "prendi afferra"));
+  EXPECT_FALSE(HasWord(" prendi afferra ", "prend"));
+  EXPECT_FALSE(HasWord(" prendi afferra ", "fferra"));
+  EXPECT_FALSE(HasWord("prendi", "prendi"));
+  EXPECT_FALSE(HasWord(" prendi afferra ", " afferra"));
+  EXPECT_TRUE(HasWord(" prendi  afferra ", " afferra"));
+  EXPECT_FALSE(HasWord(" x (la) y ", " (la) "));
+  EXPECT_TRUE(HasWord(" x  (la)  y ", " (la) "));
+  EXPECT_TRUE(HasWord("  ", ""));
+  EXPECT_FALSE(HasWord(" a ", ""));
+}
+
 // The index must answer exactly as reading every list would: whole words between blanks,
 // nothing from a list that lacks its padding, each entry once, in ascending order, and words
 // that share their hash ("fiocco", "fiacco": same length, same first, middle and last

@@ -102,50 +102,49 @@ constexpr std::size_t kRows = std::size(kReplacements);
 static_assert(kRows < 256, "a row's number is kept in one byte");
 static_assert(std::all_of(std::begin(kReplacements), std::end(kReplacements),
                           [](const Replacement& r) { return r.form.size() >= 2; }),
-              "a word is told from a form by its second byte before it is compared whole");
+              "a form is looked for by its first two bytes before it is compared whole");
 
-// The rows of the table grouped by the first byte of their form, each group in the table's
-// order: the rows of the forms that begin with byte b are rows[begin[b]] up to
-// rows[begin[b + 1]].
-struct RowsByInitial {
+// The first two bytes of a text of two bytes at least, folded into one.
+constexpr std::uint8_t OpeningOf(std::string_view text) {
+  return static_cast<std::uint8_t>(static_cast<unsigned char>(text[0]) * 31u +
+                                   static_cast<unsigned char>(text[1]));
+}
+
+// The rows of the table grouped by the opening of their form, each group in the table's
+// order: the rows whose forms open as o are rows[begin[o]] up to rows[begin[o + 1]].
+struct RowsByOpening {
   std::array<std::uint8_t, kRows> rows{};
   std::array<std::uint8_t, 257> begin{};
 };
 
-constexpr RowsByInitial kRowsByInitial = [] {
-  RowsByInitial index;
-  const auto initial = [](std::size_t row) {
-    return static_cast<unsigned char>(kReplacements[row].form[0]);
-  };
-  for (std::size_t row = 0; row < kRows; ++row) ++index.begin[initial(row) + 1];
+constexpr RowsByOpening kRowsByOpening = [] {
+  RowsByOpening index;
+  const auto opening = [](std::size_t row) { return OpeningOf(kReplacements[row].form); };
+  for (std::size_t row = 0; row < kRows; ++row) ++index.begin[opening(row) + 1];
   for (std::size_t byte = 1; byte < index.begin.size(); ++byte) {
     index.begin[byte] += index.begin[byte - 1];
   }
   std::array<std::uint8_t, 256> filled{};
   for (std::size_t row = 0; row < kRows; ++row) {
-    const unsigned char byte = initial(row);
-    index.rows[index.begin[byte] + filled[byte]++] = static_cast<std::uint8_t>(row);
+    const std::uint8_t group = opening(row);
+    index.rows[index.begin[group] + filled[group]++] = static_cast<std::uint8_t>(row);
   }
   return index;
 }();
 
 // The first row from `from` on whose form stands at the start of a word of `line`, right
 // after a blank, or kRows: one pass over the words, each compared only with the forms that
-// begin with its first letter.
+// open as it does.
 std::size_t FirstRowAtAWordStart(std::string_view line, std::size_t from) {
   std::size_t first = kRows;
-  for (std::size_t at = 1; at < line.size(); ++at) {
+  // A word of one byte, the last one, holds no form.
+  for (std::size_t at = 1; at + 1 < line.size(); ++at) {
     if (line[at - 1] != ' ') continue;
-    const auto initial = static_cast<unsigned char>(line[at]);
     const std::string_view word = line.substr(at);
-    for (int i = kRowsByInitial.begin[initial]; i < kRowsByInitial.begin[initial + 1]; ++i) {
-      const std::size_t row = kRowsByInitial.rows[i];
-      if (row < from || row >= first) continue;
-      const std::string_view form = kReplacements[row].form;
-      // Every form has two bytes at least, and the second tells most apart.
-      if (word.size() >= form.size() && word[1] == form[1] && word.starts_with(form)) {
-        first = row;
-      }
+    const std::uint8_t opening = OpeningOf(word);
+    for (int i = kRowsByOpening.begin[opening]; i < kRowsByOpening.begin[opening + 1]; ++i) {
+      const std::size_t row = kRowsByOpening.rows[i];
+      if (row >= from && row < first && word.starts_with(kReplacements[row].form)) first = row;
     }
   }
   return first;
@@ -196,7 +195,10 @@ bool ReplaceWord(std::string& line, std::string_view form, std::string_view repl
 }
 
 void NormaliseInput(std::string& InputLine) {
-  ReplaceWord(InputLine, " ", "");
+  // Runs of blanks become one blank, as replacing a blank that follows a blank with nothing
+  // would make them.
+  const auto doubleBlank = [](char a, char b) { return a == ' ' && b == ' '; };
+  InputLine.erase(std::unique(InputLine.begin(), InputLine.end(), doubleBlank), InputLine.end());
   InputLine.insert(0, 1, ' ');
   // Most forms stand nowhere in a command: the rows are applied in order, each where it is
   // found, and the next one found again after each change.

@@ -7,14 +7,17 @@ namespace vortila {
 
 bool HasWord(std::string_view words, std::string_view word) {
   if (word.size() + 2 > words.size()) return false;
-  // Looking for the word's first character is quicker than for the blank in front of it,
-  // which every word of the list has.
-  const char first = word.empty() ? ' ' : word.front();
-  for (std::size_t at = words.find(first, 1); at != std::string_view::npos;
-       at = words.find(first, at + 1)) {
-    if (at + word.size() >= words.size()) return false;
-    if (words[at - 1] == ' ' && words[at + word.size()] == ' ' &&
-        words.compare(at, word.size(), word) == 0) {
+  // The word is looked for by its first byte other than a blank, which is rarer in a list
+  // than the blanks between its words; a word of blanks alone, or none, by a blank.
+  std::size_t lead = word.find_first_not_of(' ');
+  if (lead == std::string_view::npos) lead = 0;
+  const char sought = word.empty() ? ' ' : word[lead];
+  for (std::size_t at = words.find(sought, lead + 1); at != std::string_view::npos;
+       at = words.find(sought, at + 1)) {
+    const std::size_t start = at - lead;
+    if (start + word.size() >= words.size()) return false;
+    if (words[start - 1] == ' ' && words[start + word.size()] == ' ' &&
+        words.compare(start, word.size(), word) == 0) {
       return true;
     }
   }
@@ -118,10 +121,9 @@ bool IsSingleWord(std::string_view word) {
   return !word.empty() && word.find(' ') == std::string_view::npos;
 }
 
-// Calls visit(entry) for each entry with the hash of `word`, in ascending order of slot.
+// Calls visit(entry) for each entry with `hash`, in ascending order of slot.
 template <typename Visit>
-void ForEachEntryHashedAs(const WordIndex& index, std::string_view word, Visit visit) {
-  const std::uint32_t hash = HashOf(word);
+void ForEachEntryHashedAs(const WordIndex& index, std::uint32_t hash, Visit visit) {
   const std::size_t group = GroupOf(hash, index.groupStarts.size() - 1);
   for (std::size_t at = index.groupStarts[group]; at < index.groupStarts[group + 1]; ++at) {
     if (index.entries[at].hash == hash) visit(index.entries[at]);
@@ -174,7 +176,7 @@ SlotList VerbEntriesNaming(const World& world, std::string_view word) {
   SlotList found;
   if (word.size() > index.longestText) return found;
   if (IsSingleWord(word)) {
-    ForEachEntryHashedAs(index, word, [&](const WordIndex::Entry& entry) {
+    ForEachEntryHashedAs(index, HashOf(word), [&](const WordIndex::Entry& entry) {
       if (StandsAt(verbs.VerbWords[entry.slot], entry.offset, word)) found.Add(entry.slot);
     });
     return found;
@@ -195,12 +197,13 @@ SlotList ObjectsNaming(const World& world, std::string_view word) {
     // A slot may name the word both ways; the two indexes' answers are merged in slot order.
     static_assert(kObjectSlots < 64, "a slot is one bit of a 64-bit set");
     std::uint64_t named = 0;
-    ForEachEntryHashedAs(nouns, word, [&](const WordIndex::Entry& entry) {
+    const std::uint32_t hash = HashOf(word);
+    ForEachEntryHashedAs(nouns, hash, [&](const WordIndex::Entry& entry) {
       if (StandsAt(objects.ObjectNouns[entry.slot], entry.offset, word)) {
         named |= std::uint64_t{1} << entry.slot;
       }
     });
-    ForEachEntryHashedAs(ids, word, [&](const WordIndex::Entry& entry) {
+    ForEachEntryHashedAs(ids, hash, [&](const WordIndex::Entry& entry) {
       if (objects.ObjectId[entry.slot] == word) named |= std::uint64_t{1} << entry.slot;
     });
     for (; named != 0; named &= named - 1) found.Add(std::countr_zero(named));
@@ -220,7 +223,7 @@ int FindObjectSlot(const ObjectTable& objects, std::string_view id) {
   // slot: the last match is the highest, which decides.
   int found = 0;
   if (id.size() > index.longestText) return found;
-  ForEachEntryHashedAs(index, id, [&](const WordIndex::Entry& entry) {
+  ForEachEntryHashedAs(index, HashOf(id), [&](const WordIndex::Entry& entry) {
     if (objects.ObjectId[entry.slot] == id) found = entry.slot;
   });
   return found;
