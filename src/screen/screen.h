@@ -116,7 +116,8 @@ struct Screen {
 };
 
 // Prints `text` with wrapping and paging; "^" and a carriage return break the line.
-// `text` must not view the screen's own rows, which printing changes.
+// `text` must not view the screen's own rows or the line it is breaking, which printing
+// changes.
 void PrintText(Screen& screen, std::string_view text);
 // Prints the held text on a fresh page, as printing it again would: what still does not fit
 // is held again.
