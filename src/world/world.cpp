@@ -65,54 +65,45 @@ void ForEachListedWord(std::string_view list, Visit visit) {
   }
 }
 
-// The words of a table as they are gathered, in ascending order of slot.
-class IndexedWords {
+// Builds an index from the words given to it, slot by slot from the last one down: each is
+// put at the head of its group's chain, so that a chain runs in ascending order of slot.
+class IndexBuilder {
  public:
-  explicit IndexedWords(std::size_t expected) { entries_.reserve(expected); }
+  // `length` is that of all the texts together, whose words take eight bytes or so each.
+  explicit IndexBuilder(std::size_t length) {
+    index_.groupHeads.assign(length / 16 + 1, 0);
+    index_.entries.reserve(length / 6);
+  }
 
   void Add(int slot, std::string_view word, std::size_t offset) {
-    entries_.push_back({HashOf(word), slot, static_cast<std::uint32_t>(offset)});
+    const std::uint32_t hash = HashOf(word);
+    std::uint32_t& head = index_.groupHeads[GroupOf(hash, index_.groupHeads.size())];
+    index_.entries.push_back({hash, slot, static_cast<std::uint32_t>(offset), head});
+    head = static_cast<std::uint32_t>(index_.entries.size());
   }
   // Every text looked through, whether or not it gave words.
-  void Measure(std::string_view text) { longestText_ = std::max(longestText_, text.size()); }
-
-  // The entries grouped by a counting sort: each group's size counted at the group's end,
-  // the sizes summed into ends, and the entries placed from the last one back, so that each
-  // group keeps the order of slot and each end moves back to its group's start.
-  WordIndex Grouped() const {
-    WordIndex index;
-    index.longestText = longestText_;
-    // Two entries a group or so: the groups' ends cost as much to sum as the entries to place.
-    const std::size_t groups = entries_.size() / 2 + 1;
-    std::vector<std::uint32_t>& starts = index.groupStarts;
-    starts.assign(groups + 1, 0);
-    for (const WordIndex::Entry& entry : entries_) ++starts[GroupOf(entry.hash, groups)];
-    for (std::size_t group = 1; group <= groups; ++group) starts[group] += starts[group - 1];
-    index.entries.resize(entries_.size());
-    for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry) {
-      index.entries[--starts[GroupOf(entry->hash, groups)]] = *entry;
-    }
-    return index;
+  void Measure(std::string_view text) {
+    index_.longestText = std::max(index_.longestText, text.size());
   }
 
+  WordIndex Built() { return std::move(index_); }
+
  private:
-  std::vector<WordIndex::Entry> entries_;
-  std::size_t longestText_ = 0;
+  WordIndex index_;
 };
 
 template <std::size_t Slots>
 WordIndex IndexLists(const std::array<std::string, Slots>& lists) {
   std::size_t length = 0;
   for (const std::string& list : lists) length += list.size();
-  // Words of six letters or so and their blanks.
-  IndexedWords words(length / 6);
-  for (std::size_t slot = 1; slot < Slots; ++slot) {
+  IndexBuilder words(length);
+  for (std::size_t slot = Slots - 1; slot >= 1; --slot) {
     words.Measure(lists[slot]);
     ForEachListedWord(lists[slot], [&](std::string_view word, std::size_t offset) {
       words.Add(static_cast<int>(slot), word, offset);
     });
   }
-  return words.Grouped();
+  return words.Built();
 }
 
 // Only a single word is looked up in an index; anything else (the rest of a long command, a
@@ -124,9 +115,11 @@ bool IsSingleWord(std::string_view word) {
 // Calls visit(entry) for each entry with `hash`, in ascending order of slot.
 template <typename Visit>
 void ForEachEntryHashedAs(const WordIndex& index, std::uint32_t hash, Visit visit) {
-  const std::size_t group = GroupOf(hash, index.groupStarts.size() - 1);
-  for (std::size_t at = index.groupStarts[group]; at < index.groupStarts[group + 1]; ++at) {
-    if (index.entries[at].hash == hash) visit(index.entries[at]);
+  const std::size_t group = GroupOf(hash, index.groupHeads.size());
+  for (std::uint32_t number = index.groupHeads[group]; number != 0;) {
+    const WordIndex::Entry& entry = index.entries[number - 1];
+    if (entry.hash == hash) visit(entry);
+    number = entry.next;
   }
 }
 
@@ -137,15 +130,16 @@ bool StandsAt(std::string_view list, std::size_t offset, std::string_view word) 
 }
 
 WordIndex IndexIds(const ObjectTable::Column<std::string>& ids) {
-  IndexedWords words(kObjectSlots);
-  for (int slot = 1; slot <= kObjectSlots; ++slot) {
+  // As many groups as Ids, two at most a group.
+  IndexBuilder words(16 * kObjectSlots);
+  for (int slot = kObjectSlots; slot >= 1; --slot) {
     words.Measure(ids[slot]);
     words.Add(slot, ids[slot], 0);
   }
-  return words.Grouped();
+  return words.Built();
 }
 
-bool IsIndexed(const WordIndex& index) { return !index.groupStarts.empty(); }
+bool IsIndexed(const WordIndex& index) { return !index.groupHeads.empty(); }
 
 const WordIndex& VerbWordIndex(const VerbTable& verbs) {
   if (!IsIndexed(verbs.wordIndex)) verbs.wordIndex = IndexLists(verbs.VerbWords);

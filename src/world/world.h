@@ -29,18 +29,20 @@ inline constexpr std::string_view kPlacesBesidesObjects[] = {kRoomPlace, "*",   
 inline constexpr int kLastStoryClock = 2002;
 
 // The words of a table by hash, so that a word is found without reading every list: the
-// words are grouped by the top bits of their hash, each group in ascending order of slot, and
-// those of the sought word's group with its hash are compared with it where they stand in
-// their slot's text.
+// words are chained in groups by the top bits of their hash, each chain in ascending order of
+// slot, and those of the sought word's chain with its hash are compared with it where they
+// stand in their slot's text.
 struct WordIndex {
   struct Entry {
     std::uint32_t hash = 0;
     int slot = 0;
     std::uint32_t offset = 0;
+    // The number of the next entry of the chain, or 0 at its end.
+    std::uint32_t next = 0;
   };
-  // The entries of group g are entries[groupStarts[g]] up to entries[groupStarts[g + 1]].
+  // The number of each group's first entry, or 0 for none; entry number n is entries[n - 1].
   // Both are empty while the table's words are not indexed.
-  std::vector<std::uint32_t> groupStarts;
+  std::vector<std::uint32_t> groupHeads;
   std::vector<Entry> entries;
   // No list and no Id of the table is longer: a longer word is named nowhere and is turned
   // away before it is hashed or searched for, so that a word cut shorter clitic by clitic
