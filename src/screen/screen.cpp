@@ -269,7 +269,7 @@ void PrintOpen(Screen& screen, std::string_view text) {
   --screen.LinesShown;
 }
 
-void PushLine(Screen& screen, std::string_view line) {
+void PushLine(Screen& screen, std::string& line) {
   screen.HeldText.clear();
   if (screen.LineComplete) {
     screen.Textlines.ScrollUp();
@@ -281,8 +281,11 @@ void PushLine(Screen& screen, std::string_view line) {
       std::fflush(screen.transcript.get());
     }
   }
-  screen.Textlines[kBottomRow] = line;
-  screen.window.SetTextline(kBottomRow, line);
+  // The line takes the row's place and hands its storage back for the next line, rather
+  // than be copied into it.
+  std::string& row = screen.Textlines[kBottomRow];
+  row.swap(line);
+  screen.window.SetTextline(kBottomRow, row);
   screen.LineComplete = true;
 }
 

@@ -126,8 +126,9 @@ void PrintHeldText(Screen& screen);
 // screen line is counted once.
 void PrintOpen(Screen& screen, std::string_view text);
 // Puts one finished line at the bottom of the screen; the page has room for it. Lines past
-// a full page are held by the print that makes them.
-void PushLine(Screen& screen, std::string_view line);
+// a full page are held by the print that makes them. The line's text is moved into the row,
+// and `line` is left with the storage of the row's old text, to be cleared and used again.
+void PushLine(Screen& screen, std::string& line);
 // Starts or stops copying the lines that scroll up into Debug.txt.
 void ToggleTranscript(Screen& screen);
 
