@@ -29,17 +29,27 @@ std::size_t SkipPrintableAscii(std::string_view text, std::size_t pos) {
                                 [](char byte) { return !IsPrintableAscii(byte); });
 }
 
+// Maps in place the ASCII bytes at the start of `bytes`, up to the first other byte, and
+// tells how many it mapped. It works on a pointer and a length rather than on the string,
+// which for all the compiler knows a byte written could move or resize, so that neither is
+// read again at every byte.
+template <typename Map>
+std::size_t MapAsciiStart(char* bytes, std::size_t length, Map map) {
+  std::size_t pos = 0;
+  for (; pos < length; ++pos) {
+    const auto byte = static_cast<unsigned char>(bytes[pos]);
+    if (byte >= 0x80) break;
+    bytes[pos] = static_cast<char>(map(byte));
+  }
+  return pos;
+}
+
 // An ASCII byte is its own code point, and needs neither decoding nor encoding: the text is
 // copied whole and its ASCII mapped in place, up to the first other byte, if any.
 template <typename Map>
 std::string MapCodePoints(std::string_view text, Map map) {
   std::string out(text);
-  std::size_t pos = 0;
-  for (; pos < out.size(); ++pos) {
-    const auto byte = static_cast<unsigned char>(out[pos]);
-    if (byte >= 0x80) break;
-    out[pos] = static_cast<char>(map(byte));
-  }
+  std::size_t pos = MapAsciiStart(out.data(), out.size(), map);
   if (pos == out.size()) return out;
   out.resize(pos);
   while (pos < text.size()) {
