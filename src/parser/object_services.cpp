@@ -57,7 +57,7 @@ bool IsInScope(const ObjectTable& objects, int object) {
   // itself and leads nowhere the player is.
   for (int step = 0; step <= kObjectSlots; ++step) {
     const std::string& location = objects.ObjectLocation[object];
-    if (location == "*" || location == playerRoom) return true;
+    if (location == kEverywhere || location == playerRoom) return true;
     // Of several objects sharing the holder's Id, the last one decides.
     const int holder = FindObjectSlot(objects, location);
     if (holder == 0 || HidesContents(objects.ObjectFlags[holder])) return false;

@@ -29,7 +29,7 @@ bool LookUpWord(ParserState& parser, const World& world, int slot) {
   for (const int k : ObjectsNaming(world, word)) {
     if (k == world.CurrentRoom && objects.ObjectId[k] != word) {
       parser.TokenCodes[slot] = kRoomNoun;
-    } else if (objects.ObjectLocation[k] == "locazione") {
+    } else if (objects.ObjectLocation[k] == kRoomPlace) {
       parser.TokenCodes[slot] = kLocationWord;
     } else {
       seenOutside = true;

@@ -21,8 +21,9 @@ inline constexpr std::string_view kPlayerId = "stesso";
 // The places an object can be besides inside another: a room's own place, everywhere, and
 // the places off stage that the rules move objects to and test for.
 inline constexpr std::string_view kRoomPlace = "locazione";
-inline constexpr std::string_view kPlacesBesidesObjects[] = {kRoomPlace, "*",     "n", "nn",
-                                                            "nnn",      "nulla", "--"};
+inline constexpr std::string_view kEverywhere = "*";
+inline constexpr std::string_view kPlacesBesidesObjects[] = {kRoomPlace, kEverywhere, "n",  "nn",
+                                                            "nnn",      "nulla",     "--"};
 
 // The story clock runs from 0, the first page of the introduction, to 2002, the page after
 // the victory.
