@@ -114,7 +114,7 @@ TEST_F(RulesTest, AVerbNoRuleKnowsDoesNothingButTheTurnStillEnds) {
   const GameControl control;
   Rules rules{game().folders.player, world(), game().screen, game().parser, session, game().turn, control};
   game().parser.TokenValues[1][0] = 150;
-  game().parser.TokenCodes[2] = "%p";
+  game().parser.TokenCodes[2] = kPlainWord;
   world().StoryClock = 7;
   RunTurn(rules);
   EXPECT_EQ(world().StoryClock, 8);

@@ -15,13 +15,21 @@ inline constexpr int kTokenSlots = 10;
 // Each slot keeps up to eleven candidates, 0..10; a twelfth overwrites candidate 10.
 inline constexpr int kLastCandidate = 10;
 
-// The class of a word slot.
-inline constexpr std::string_view kPlainWord = "%p";
-inline constexpr std::string_view kVerbWord = "%v";
-inline constexpr std::string_view kObjectWord = "%o";
-inline constexpr std::string_view kRoomNoun = "%f";
-inline constexpr std::string_view kLocationWord = "%l";
-inline constexpr std::string_view kNumberWord = "%n";
+// The class of a word slot, as the two characters that stand for it in a verb's patterns.
+// Two characters rather than a text, so that telling classes apart, which the parser does
+// for every slot again and again, is a single comparison.
+struct WordClass {
+  std::array<char, 2> code{};
+  constexpr operator std::string_view() const { return {code.data(), code.size()}; }
+  friend constexpr bool operator==(const WordClass&, const WordClass&) = default;
+};
+
+inline constexpr WordClass kPlainWord{{'%', 'p'}};
+inline constexpr WordClass kVerbWord{{'%', 'v'}};
+inline constexpr WordClass kObjectWord{{'%', 'o'}};
+inline constexpr WordClass kRoomNoun{{'%', 'f'}};
+inline constexpr WordClass kLocationWord{{'%', 'l'}};
+inline constexpr WordClass kNumberWord{{'%', 'n'}};
 
 template <typename T>
 using TokenSlots = std::array<T, kTokenSlots + 1>;
@@ -31,13 +39,13 @@ using Candidates = std::array<double, kLastCandidate + 1>;
 // left it, so that the answer can complete it.
 struct AskedCommand {
   TokenSlots<std::string> TokenWords;
-  TokenSlots<std::string_view> TokenCodes{};
+  TokenSlots<WordClass> TokenCodes{};
   TokenSlots<Candidates> TokenValues{};
 };
 
 struct ParserState {
   TokenSlots<std::string> TokenWords;
-  TokenSlots<std::string_view> TokenCodes{};
+  TokenSlots<WordClass> TokenCodes{};
   // Verb codes, object slots or the value of a number, by slot and candidate; 0 is none.
   TokenSlots<Candidates> TokenValues{};
   // The slot was put in for a clitic pronoun ("togliti", "prendila"), not typed.
