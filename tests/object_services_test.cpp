@@ -132,6 +132,12 @@ TEST_F(ObjectServicesTest, NamedFlagsAndBracketedTexts) {
   ToggleNamedFlag(world.objects, 3, "assente");
   EXPECT_EQ(world.objects.ObjectFlags[3], "%s$(premuto)%(acceso)");
   EXPECT_FALSE(HasNamedFlag(world.objects, 3, "premuto"));
+  // Only the name whole, in its own brackets after its own mark, is the flag.
+  AddObject(4, "leva", "stanza", "la leva", "leva", "(premuto)x(premuto)%(premutone)$(premuto)");
+  EXPECT_FALSE(HasNamedFlag(world.objects, 4, "premuto"));
+  ToggleNamedFlag(world.objects, 4, "premuto");
+  EXPECT_EQ(world.objects.ObjectFlags[4], "(premuto)x(premuto)%(premutone)%(premuto)");
+  EXPECT_TRUE(HasNamedFlag(world.objects, 4, "premuto"));
 
   EXPECT_EQ(CodeArgument("%c%o[chiave]%f", "%o"), "chiave");
   EXPECT_EQ(CodeArgument("%f%I[009.pkd", "%I"), "009.pkd");

@@ -44,6 +44,20 @@ void AppendVisibleContentMarks(const ObjectTable& objects, int holder, const Fla
   }
 }
 
+// Where `mark` ('%' on, '$' off), "(", `name` and ")" first stand in `flags`, or npos: the
+// name is looked for, and what stands around it checked, rather than the whole text built.
+std::size_t FindNamedFlag(std::string_view flags, char mark, std::string_view name) {
+  for (std::size_t at = flags.find(name, 2); at != std::string_view::npos;
+       at = flags.find(name, at + 1)) {
+    const std::size_t close = at + name.size();
+    if (flags[at - 2] == mark && flags[at - 1] == '(' && close < flags.size() &&
+        flags[close] == ')') {
+      return at - 2;
+    }
+  }
+  return std::string_view::npos;
+}
+
 bool IsListedByName(std::string_view flags) {
   return !HasCode(flags, "%R") && !HasCode(flags, "%s") && !HasCode(flags, "%i");
 }
@@ -137,17 +151,15 @@ void ShowObjectPicture(const World& world, Screen& screen, int object) {
 
 void ToggleNamedFlag(ObjectTable& objects, int object, std::string_view name) {
   std::string& flags = objects.ObjectFlags[object];
-  const std::string on = "%(" + std::string(name) + ")";
-  const std::string off = "$(" + std::string(name) + ")";
-  if (const std::size_t at = flags.find(on); at != std::string::npos) {
+  if (const std::size_t at = FindNamedFlag(flags, '%', name); at != std::string::npos) {
     flags[at] = '$';
-  } else if (const std::size_t at = flags.find(off); at != std::string::npos) {
+  } else if (const std::size_t at = FindNamedFlag(flags, '$', name); at != std::string::npos) {
     flags[at] = '%';
   }
 }
 
 bool HasNamedFlag(const ObjectTable& objects, int object, std::string_view name) {
-  return HasCode(objects.ObjectFlags[object], "%(" + std::string(name) + ")");
+  return FindNamedFlag(objects.ObjectFlags[object], '%', name) != std::string_view::npos;
 }
 
 int CountContents(const ObjectTable& objects, int object) {
