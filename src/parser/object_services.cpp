@@ -36,12 +36,14 @@ class FlagLetters {
 void AppendVisibleContentMarks(const ObjectTable& objects, int holder, const FlagLetters& codes,
                                std::string& text) {
   if (!codes.Has('c') || codes.Has('k') || codes.Has('o')) return;
+  // Counted first and appended at once: nothing is written to the label during the search,
+  // so that the holder's Id need not be read again for every slot.
+  const std::string& id = objects.ObjectId[holder];
+  std::size_t marks = 0;
   for (int slot = 1; slot <= kObjectSlots; ++slot) {
-    if (objects.ObjectLocation[slot] == objects.ObjectId[holder] &&
-        !HasCode(objects.ObjectFlags[slot], "%s")) {
-      text += '+';
-    }
+    if (objects.ObjectLocation[slot] == id && !HasCode(objects.ObjectFlags[slot], "%s")) ++marks;
   }
+  text.append(marks, '+');
 }
 
 // Where `mark` ('%' on, '$' off), "(", `name` and ")" first stand in `flags`, or npos: the
