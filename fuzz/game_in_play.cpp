@@ -42,6 +42,8 @@ GameInPlay::GameInPlay()
       play_(folders_) {
   StartGame(started_.game);
   TurnHeldPages(started_);
+  // The words are indexed at their first lookup; done here, the copy has the indexes.
+  IndexWords(started_.game.world);
   // What play never changes is copied once: the tables and their indexes, the pictures' texts.
   play_.game.world = started_.game.world;
   play_.game.screen.descriptions = started_.game.screen.descriptions;
