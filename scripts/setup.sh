@@ -42,7 +42,7 @@ vortila_spelling_packages=(hunspell hunspell-it)
 # serves the site. npm comes with some builds of Node.js; see vortila_prepare_web_tests.
 vortila_web_packages=(emscripten googletest nodejs chromium python3)
 # The benchmarks of whole processes: instruction counts, peak memory and repeated wall times.
-vortila_measure_packages=(valgrind time hyperfine jq)
+vortila_measure_packages=(valgrind time hyperfine jq python3)
 
 # Configures (once) and builds a preset quietly, all of it or the targets named after it;
 # the build's own output shows on failure.
