@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -70,6 +71,23 @@ TEST(HasWord, FindsAWordOnlyWholeBetweenBlanks) {
   EXPECT_FALSE(HasWord(" a ", ""));
 }
 
+void ExpectAnswersAsReadingEveryList(const World& world, const std::vector<std::string>& words) {
+  for (const std::string& word : words) {
+    std::vector<int> entries;
+    std::vector<int> objects;
+    for (int entry = 1; entry <= kVerbSlots; ++entry) {
+      if (HasWord(world.verbs.VerbWords[entry], word)) entries.push_back(entry);
+    }
+    for (int slot = 1; slot <= kObjectSlots; ++slot) {
+      if (HasWord(world.objects.ObjectNouns[slot], word) || world.objects.ObjectId[slot] == word) {
+        objects.push_back(slot);
+      }
+    }
+    EXPECT_EQ(Slots(VerbEntriesNaming(world, word)), entries) << "«" << word << "»";
+    EXPECT_EQ(Slots(ObjectsNaming(world, word)), objects) << "«" << word << "»";
+  }
+}
+
 // The index must answer exactly as reading every list would: whole words between blanks,
 // nothing from a list that lacks its padding, each entry once, in ascending order, and words
 // that share their hash ("fiocco", "fiacco": same length, same first, middle and last
@@ -90,28 +108,40 @@ TEST(WordIndex, AnswersAsReadingEveryListWould) {
   world.objects.ObjectNouns[6] = " faro fiacco ";
   world.objects.ObjectId[7] = "fiocco";
 
-  const char* words[] = {"prendi", "afferra",       "x",     "te",     "torcia", "lampada",
-                         "pila",   "sinistra",      "faro",  "stesso", "fiocco", "fiacco",
-                         "fiucco", "pila sinistra", "nulla", "",       " (la) ", "prendi afferra"};
-  for (const char* word : words) {
-    std::vector<int> entries;
-    std::vector<int> objects;
-    for (int entry = 1; entry <= kVerbSlots; ++entry) {
-      if (HasWord(world.verbs.VerbWords[entry], word)) entries.push_back(entry);
-    }
-    for (int slot = 1; slot <= kObjectSlots; ++slot) {
-      if (HasWord(world.objects.ObjectNouns[slot], word) || world.objects.ObjectId[slot] == word) {
-        objects.push_back(slot);
-      }
-    }
-    EXPECT_EQ(Slots(VerbEntriesNaming(world, word)), entries) << "«" << word << "»";
-    EXPECT_EQ(Slots(ObjectsNaming(world, word)), objects) << "«" << word << "»";
-  }
+  ExpectAnswersAsReadingEveryList(
+      world, {"prendi", "afferra",  "x",      "te",     "torcia", "lampada",       "pila",
+              "sinistra", "faro",   "stesso", "fiocco", "fiacco", "fiucco",        "pila sinistra",
+              "nulla",  "",         " (la) ", "prendi afferra"});
   EXPECT_EQ(Slots(VerbEntriesNaming(world, "prendi")), (std::vector<int>{1, 2}));
   EXPECT_EQ(Slots(VerbEntriesNaming(world, "fiocco")), (std::vector<int>{8, 9}));
   EXPECT_EQ(Slots(ObjectsNaming(world, "lampada")), (std::vector<int>{4, 6}));
   EXPECT_EQ(Slots(ObjectsNaming(world, "fiacco")), std::vector<int>{6});
   EXPECT_EQ(Slots(ObjectsNaming(world, "sinistrax")), std::vector<int>{});
+}
+
+// Long lists are read eight bytes at a time: a word must be found whatever its place among
+// those eight, with single and double blanks around it, and bytes that only resemble a
+// blank (a tab, "!", a no-break space, the bytes of an accented letter) must not end it.
+TEST(WordIndex, FindsWordsAtEveryPlaceOfALongList) {
+  World world;
+  std::vector<std::string> words;
+  for (int slot = 1; slot <= 40; ++slot) {
+    std::string list = std::string(1 + slot % 3, ' ');
+    for (int word = 0; word < 1 + slot % 6; ++word) {
+      std::string text = std::string(1 + (slot + word) % 9, static_cast<char>('a' + slot % 26));
+      text += std::to_string(word);
+      if (word == 2) text += "!pi\xc3\xb9\t\xc2\xa0";
+      if (word == 3) text.insert(0, "!");
+      words.push_back(text);
+      list += text + std::string(1 + (slot + word) % 2, ' ');
+    }
+    world.verbs.VerbWords[slot] = list;
+    if (slot <= kObjectSlots - 10) world.objects.ObjectNouns[slot + 10] = list;
+  }
+  words.push_back("pi\xc3\xb9");
+  words.push_back("a1");
+  ExpectAnswersAsReadingEveryList(world, words);
+  EXPECT_EQ(Slots(VerbEntriesNaming(world, words.front())), std::vector<int>{1});
 }
 
 // Tables read again are looked up in their new words only, and an Id that moved is found

@@ -38,6 +38,15 @@ inline std::uint64_t MarkEqual(std::uint64_t bytes, char byte) {
   return (zeroWhereEqual - kEachByte) & ~zeroWhereEqual & kTopBits;
 }
 
+// The top bit of each byte equal to `byte`, and of no other, is set: the low seven bits of
+// each byte are added to 0x7F apart, so that no carry crosses into the next byte, and only a
+// byte that is zero then has its top bit clear.
+inline std::uint64_t MarkEachEqual(std::uint64_t bytes, char byte) {
+  const std::uint64_t zeroWhereEqual = bytes ^ (kEachByte * static_cast<unsigned char>(byte));
+  const std::uint64_t lowSeven = ~kTopBits;
+  return ~(((zeroWhereEqual & lowSeven) + lowSeven) | zeroWhereEqual) & kTopBits;
+}
+
 // Which of the eight bytes (0 to 7) carries the first mark; `marks` has one at least. The
 // marks of several tests may be joined with |: the first of them all is still right.
 inline std::size_t FirstMarked(std::uint64_t marks) {

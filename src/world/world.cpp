@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 
+#include "text/eight_bytes.h"
+
 namespace vortila {
 
 bool HasWord(std::string_view words, std::string_view word) {
@@ -47,63 +49,56 @@ std::size_t GroupOf(std::uint32_t hash, std::size_t groups) {
   return static_cast<std::size_t>((std::uint64_t{hash} * groups) >> 32);
 }
 
-// Calls visit(word, offset) for each word of a list that stands between two blanks; a list
-// without its padding blanks holds no word whole, as HasWord sees it.
-template <typename Visit>
-void ForEachListedWord(std::string_view list, Visit visit) {
-  // The reader pads every list with a blank at each end, where these searches stop at once.
-  std::size_t lastBlank = list.size();
-  while (lastBlank > 0 && list[lastBlank - 1] != ' ') --lastBlank;
-  if (lastBlank-- == 0) return;
-  // The last blank ends every word read here, so looking for a blank needs no other bound.
+// Puts a word at the head of its group's chain. The words are added slot by slot from the
+// last one down, so that each chain runs in ascending order of slot.
+inline void AddWord(WordIndex& index, int slot, std::string_view word, std::size_t offset) {
+  const std::uint32_t hash = HashOf(word);
+  std::uint32_t& head = index.groupHeads[GroupOf(hash, index.groupHeads.size())];
+  index.entries.push_back({hash, slot, static_cast<std::uint32_t>(offset), head});
+  head = static_cast<std::uint32_t>(index.entries.size());
+}
+
+// Adds the words of a list that stand between two blanks; a list without its padding blanks
+// holds no word whole, as HasWord sees it. The blanks are found eight bytes at a time, each
+// one ending the word begun after the blank before it.
+void AddListedWords(WordIndex& index, int slot, std::string_view list) {
+  index.longestText = std::max(index.longestText, list.size());
+  // No word ends before the first blank.
+  std::size_t wordStart = list.size();
+  const auto blankAt = [&](std::size_t at) {
+    if (at > wordStart) {
+      AddWord(index, slot, std::string_view(list.data() + wordStart, at - wordStart), wordStart);
+    }
+    wordStart = at + 1;
+  };
   std::size_t at = 0;
-  while (list[at] != ' ') ++at;
-  for (++at; at < lastBlank; ++at) {
-    const std::size_t start = at;
-    while (list[at] != ' ') ++at;
-    if (at > start) visit(list.substr(start, at - start), start);
+  for (; at + 8 <= list.size(); at += 8) {
+    for (std::uint64_t blanks = eight_bytes::MarkEachEqual(eight_bytes::At(list, at), ' ');
+         blanks != 0; blanks &= blanks - 1) {
+      blankAt(at + eight_bytes::FirstMarked(blanks));
+    }
+  }
+  for (; at < list.size(); ++at) {
+    if (list[at] == ' ') blankAt(at);
   }
 }
 
-// Builds an index from the words given to it, slot by slot from the last one down: each is
-// put at the head of its group's chain, so that a chain runs in ascending order of slot.
-class IndexBuilder {
- public:
-  // `length` is that of all the texts together, whose words take eight bytes or so each.
-  explicit IndexBuilder(std::size_t length) {
-    index_.groupHeads.assign(length / 16 + 1, 0);
-    index_.entries.reserve(length / 6);
-  }
-
-  void Add(int slot, std::string_view word, std::size_t offset) {
-    const std::uint32_t hash = HashOf(word);
-    std::uint32_t& head = index_.groupHeads[GroupOf(hash, index_.groupHeads.size())];
-    index_.entries.push_back({hash, slot, static_cast<std::uint32_t>(offset), head});
-    head = static_cast<std::uint32_t>(index_.entries.size());
-  }
-  // Every text looked through, whether or not it gave words.
-  void Measure(std::string_view text) {
-    index_.longestText = std::max(index_.longestText, text.size());
-  }
-
-  WordIndex Built() { return std::move(index_); }
-
- private:
-  WordIndex index_;
-};
+// An index with room for the words of texts `length` bytes long in all, which take eight
+// bytes or so each.
+WordIndex EmptyIndex(std::size_t length) {
+  WordIndex index;
+  index.groupHeads.assign(length / 16 + 1, 0);
+  index.entries.reserve(length / 6);
+  return index;
+}
 
 template <std::size_t Slots>
 WordIndex IndexLists(const std::array<std::string, Slots>& lists) {
   std::size_t length = 0;
   for (const std::string& list : lists) length += list.size();
-  IndexBuilder words(length);
-  for (std::size_t slot = Slots - 1; slot >= 1; --slot) {
-    words.Measure(lists[slot]);
-    ForEachListedWord(lists[slot], [&](std::string_view word, std::size_t offset) {
-      words.Add(static_cast<int>(slot), word, offset);
-    });
-  }
-  return words.Built();
+  WordIndex index = EmptyIndex(length);
+  for (int slot = Slots - 1; slot >= 1; --slot) AddListedWords(index, slot, lists[slot]);
+  return index;
 }
 
 // Only a single word is looked up in an index; anything else (the rest of a long command, a
@@ -131,12 +126,12 @@ bool StandsAt(std::string_view list, std::size_t offset, std::string_view word) 
 
 WordIndex IndexIds(const ObjectTable::Column<std::string>& ids) {
   // As many groups as Ids, two at most a group.
-  IndexBuilder words(16 * kObjectSlots);
+  WordIndex index = EmptyIndex(16 * kObjectSlots);
   for (int slot = kObjectSlots; slot >= 1; --slot) {
-    words.Measure(ids[slot]);
-    words.Add(slot, ids[slot], 0);
+    index.longestText = std::max(index.longestText, ids[slot].size());
+    AddWord(index, slot, ids[slot], 0);
   }
-  return words.Built();
+  return index;
 }
 
 bool IsIndexed(const WordIndex& index) { return !index.groupHeads.empty(); }
