@@ -80,6 +80,16 @@ TEST(Utf8, ItalianCaseCoversAccentedLetters) {
   EXPECT_EQ(ToLowerItalian("\xFF"), "\xEF\xBF\xBD");
 }
 
+// What the line already holds stays as it is, accents and small letters included, whether
+// the appended text is ASCII alone or not.
+TEST(Utf8, AppendsInUpperCaseAfterWhatTheLineHolds) {
+  std::string line = "^ > già ";
+  AppendUpperItalian(line, "prendi la torcia");
+  EXPECT_EQ(line, "^ > già PRENDI LA TORCIA");
+  AppendUpperItalian(line, " più sù\xFF");
+  EXPECT_EQ(line, "^ > già PRENDI LA TORCIA PIÙ SÙ\xEF\xBF\xBD");
+}
+
 TEST(Utf8, TrimsBlanksOnly) {
   EXPECT_EQ(TrimBlanks("  prendi  la torcia  "), "prendi  la torcia");
   EXPECT_EQ(TrimBlanks("   "), "");

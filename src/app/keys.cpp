@@ -90,7 +90,8 @@ void PlayCommand(Game& game, std::string_view shown) {
 void EnterCommand(Game& game, std::string_view line) {
   World& world = game.world;
   Screen& screen = game.screen;
-  const std::string echo = std::string(kEchoMark) + ToUpperItalian(line);
+  std::string echo(kEchoMark);
+  AppendUpperItalian(echo, line);
   PrintText(screen, echo);
   // The command as rewind and the answers after an ending read it is the echo without its
   // mark and blanks: the lower case and trimmed line the parser reads, in upper case again.

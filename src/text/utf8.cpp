@@ -44,14 +44,16 @@ std::size_t MapAsciiStart(char* bytes, std::size_t length, Map map) {
   return pos;
 }
 
-// An ASCII byte is its own code point, and needs neither decoding nor encoding: the text is
-// copied whole and its ASCII mapped in place, up to the first other byte, if any.
+// Appends `text` to `out` mapped code point by code point. An ASCII byte is its own code
+// point, and needs neither decoding nor encoding: the text is appended whole and its ASCII
+// mapped in place, up to the first other byte, if any.
 template <typename Map>
-std::string MapCodePoints(std::string_view text, Map map) {
-  std::string out(text);
-  std::size_t pos = MapAsciiStart(out.data(), out.size(), map);
-  if (pos == out.size()) return out;
-  out.resize(pos);
+void AppendMappedCodePoints(std::string& out, std::string_view text, Map map) {
+  const std::size_t start = out.size();
+  out += text;
+  std::size_t pos = MapAsciiStart(out.data() + start, text.size(), map);
+  if (pos == text.size()) return;
+  out.resize(start + pos);
   while (pos < text.size()) {
     const auto byte = static_cast<unsigned char>(text[pos]);
     if (byte < 0x80) {
@@ -61,6 +63,12 @@ std::string MapCodePoints(std::string_view text, Map map) {
       AppendUtf8(out, map(NextCodePoint(text, pos)));
     }
   }
+}
+
+template <typename Map>
+std::string MapCodePoints(std::string_view text, Map map) {
+  std::string out;
+  AppendMappedCodePoints(out, text, map);
   return out;
 }
 
@@ -167,8 +175,14 @@ char32_t ToLowerCodePoint(char32_t c) {
 
 // The mappings are passed as lambdas rather than function pointers, so that each is
 // inlined into the loop over the bytes.
+void AppendUpperItalian(std::string& out, std::string_view text) {
+  AppendMappedCodePoints(out, text, [](char32_t c) { return ToUpperCodePoint(c); });
+}
+
 std::string ToUpperItalian(std::string_view text) {
-  return MapCodePoints(text, [](char32_t c) { return ToUpperCodePoint(c); });
+  std::string out;
+  AppendUpperItalian(out, text);
+  return out;
 }
 
 std::string ToLowerItalian(std::string_view text) {

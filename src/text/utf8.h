@@ -34,6 +34,8 @@ std::size_t CountCodePoints(std::string_view text);
 char32_t ToUpperCodePoint(char32_t c);
 char32_t ToLowerCodePoint(char32_t c);
 std::string ToUpperItalian(std::string_view text);
+// Appends `text` in upper case to `out`, which may already hold the start of a line.
+void AppendUpperItalian(std::string& out, std::string_view text);
 std::string ToLowerItalian(std::string_view text);
 
 // Removes the blanks (spaces only, as the game's own trimming does) at both ends.
