@@ -38,7 +38,7 @@ class GameTest : public ::testing::Test {
     return std::find(rows.begin(), rows.end(), line) != rows.end();
   }
   std::string& Location(std::string_view id) {
-    return game.world.objects.ObjectLocation[FindObjectSlot(game.world.objects, id)];
+    return game.world.objects.ObjectLocation.Change(FindObjectSlot(game.world.objects, id));
   }
 
   TempFolder folder;

@@ -155,7 +155,7 @@ TEST_F(AfterEndingTest, FinireInAnyCaseEndsWithoutSavingTheSettings) {
 
 TEST_F(AfterEndingTest, RicominciareStartsANewGameThatTheFirstPageResumes) {
   game.world.StoryClock = 55;
-  game.world.objects.ObjectLocation[FindObjectSlot(game.world.objects, "torcia")] = "n";
+  game.world.objects.ObjectLocation.Change(FindObjectSlot(game.world.objects, "torcia")) = "n";
   Type("ricominciare");
   EXPECT_EQ(game.world.StoryClock, 0);
   EXPECT_EQ(game.world.objects.ObjectLocation[FindObjectSlot(game.world.objects, "torcia")],

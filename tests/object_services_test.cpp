@@ -34,7 +34,7 @@ TEST_F(InventoryTest, AnOpenContainerShowsOnePlusForEachLooseThingInside) {
   EXPECT_EQ(window.inventory, "> la cassetta++\r");
 
   for (std::string_view closed : {"%c%o", "%c%k", "%O"}) {
-    world.objects.ObjectFlags[2] = closed;
+    world.objects.ObjectFlags.Change(2) = closed;
     UpdateInventory(world, screen);
     EXPECT_EQ(window.inventory, "> la cassetta\r") << closed;
   }
@@ -93,7 +93,7 @@ TEST_F(ObjectServicesTest, FixturesStayUnnamedAndStoryObjectsSpeakForThemselves)
   // Only the object with its own sentence becomes the referent of its pronoun.
   EXPECT_EQ(parser.ReferentMascSingular, 5);
 
-  world.objects.ObjectFlags[5] = "$i[Un ragno enorme pende dal soffitto.]";
+  world.objects.ObjectFlags.Change(5) = "$i[Un ragno enorme pende dal soffitto.]";
   EXPECT_EQ(List("stanza"), "Sul pavimento vedi il ragno e un sasso.\n");
 }
 
@@ -112,12 +112,12 @@ TEST_F(ObjectServicesTest, WhatThePlayerCanPerceive) {
   EXPECT_FALSE(IsInScope(world.objects, Slot("stanza")));
 
   for (const char* seeThrough : {"%f%c%O", "%f%c%o%t"}) {
-    world.objects.ObjectFlags[3] = seeThrough;
+    world.objects.ObjectFlags.Change(3) = seeThrough;
     EXPECT_TRUE(IsInScope(world.objects, Slot("anello"))) << seeThrough;
   }
 
   // Two holders inside each other lead nowhere the player is.
-  world.objects.ObjectLocation[3] = "anello";
+  world.objects.ObjectLocation.Change(3) = "anello";
   EXPECT_FALSE(IsInScope(world.objects, Slot("anello")));
   EXPECT_FALSE(IsInScope(world.objects, 0));
 }
@@ -162,7 +162,7 @@ TEST_F(ObjectServicesTest, PicturesWaitForTheIntroductionToBegin) {
 TEST_F(ObjectServicesTest, APictureNamedWithAFolderIsNotShown) {
   world.StoryClock = 1;
   for (std::string_view flags : {"%I[../100.pkd]", "%I[/dev/tty]", "%I[..]", "%I[]"}) {
-    world.objects.ObjectFlags[2] = flags;
+    world.objects.ObjectFlags.Change(2) = flags;
     ShowObjectPicture(world, screen, 2);
   }
   EXPECT_TRUE(window.pictures.empty());

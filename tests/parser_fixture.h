@@ -28,10 +28,10 @@ class ParserTest : public ::testing::Test {
                  std::string_view nouns, std::string_view flags = "") {
     ObjectTable& objects = world.objects;
     objects.ObjectId[slot] = id;
-    objects.ObjectLocation[slot] = location;
+    objects.ObjectLocation.Change(slot) = location;
     objects.ObjectTitle[slot] = title;
     objects.ObjectNouns[slot] = " " + std::string(nouns) + " ";
-    objects.ObjectFlags[slot] = flags;
+    objects.ObjectFlags.Change(slot) = flags;
     // The reader of the data file has the Ids indexed again; so does this, for the lookups
     // made before the next parse.
     IndexWords(world);
@@ -39,7 +39,7 @@ class ParserTest : public ::testing::Test {
 
   // The player stands in `room`, which becomes the current room.
   void PlacePlayer(std::string_view room) {
-    world.objects.ObjectLocation[1] = room;
+    world.objects.ObjectLocation.Change(1) = room;
     world.CurrentRoom = FindObjectSlot(world.objects, room);
   }
 

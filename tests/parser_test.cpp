@@ -248,7 +248,7 @@ TEST_F(CommandTest, ASecondQuestionNamesOnlyWhatTheSecondWordsShare) {
 TEST_F(CommandTest, AnAnswerDoesNotBringBackObjectsOutOfReach) {
   Parse("metti chiave su mensola");
   ASSERT_TRUE(parser.Asked);
-  world.objects.ObjectLocation[Slot("mensola")] = "altrove";
+  world.objects.ObjectLocation.Change(Slot("mensola")) = "altrove";
   parser.PreviousVerb = 2;
   EXPECT_EQ(Parse("rossa"), "(metti)\n");
   EXPECT_FALSE(parser.AnswersQuestion);
@@ -295,14 +295,14 @@ TEST_F(CommandTest, WhereTheOtherObjectIsSettlesTheQuestion) {
   AddVerb(13, 13, "metti", "%oin%o");
   AddObject(11, "scatola_rossa", "stanza", "la scatola rossa", "scatola rossa", "%f%c%O");
   AddObject(12, "scatola_verde", "stanza", "la scatola verde", "scatola verde", "%f%c%o");
-  world.objects.ObjectLocation[Slot("chiave_blu")] = "scatola_rossa";
+  world.objects.ObjectLocation.Change(Slot("chiave_blu")) = "scatola_rossa";
 
   EXPECT_EQ(Parse("togli la chiave blu dalla scatola"), "");
   EXPECT_EQ(Object(4), Slot("scatola_rossa"));
   EXPECT_EQ(Parse("metti la torcia nella scatola"), "");
   EXPECT_EQ(Object(4), Slot("scatola_rossa"));
 
-  world.objects.ObjectFlags[Slot("scatola_verde")] = "%f%c%O";
+  world.objects.ObjectFlags.Change(Slot("scatola_verde")) = "%f%c%O";
   EXPECT_NE(Parse("metti la torcia nella scatola").find("Non ho ben capito"), std::string::npos);
   EXPECT_NE(Parse("togli la torcia dalla scatola").find("Non ho ben capito"), std::string::npos);
 }

@@ -42,18 +42,22 @@ class RulesTest : public ::testing::Test {
   Game& game() { return session.game(); }
   World& world() { return session.game().world; }
   int Slot(std::string_view id) { return FindObjectSlot(world().objects, id); }
-  std::string& Location(std::string_view id) { return world().objects.ObjectLocation[Slot(id)]; }
-  std::string& Flags(std::string_view id) { return world().objects.ObjectFlags[Slot(id)]; }
+  std::string& Location(std::string_view id) {
+    return world().objects.ObjectLocation.Change(Slot(id));
+  }
+  std::string& Flags(std::string_view id) { return world().objects.ObjectFlags.Change(Slot(id)); }
 
   // The player stands in `room`, which becomes the room of the game.
   void PlacePlayer(std::string_view room) {
-    world().objects.ObjectLocation[1] = room;
+    world().objects.ObjectLocation.Change(1) = room;
     world().CurrentRoom = Slot(room);
   }
   // The vessel as the return of the power leaves it: lit, with its consoles and its spider.
   void RestorePowerByHand() {
-    for (std::string& location : world().objects.ObjectLocation) {
-      if (location == "vortila") location = "vortila2";
+    for (int slot = 1; slot <= kObjectSlots; ++slot) {
+      if (world().objects.ObjectLocation[slot] == "vortila") {
+        world().objects.ObjectLocation.Change(slot) = "vortila2";
+      }
     }
     for (std::string_view gone :
          {"alcova_sinistra", "alcova_destra", "bruciatura", "cose", "soffitto"}) {

@@ -24,8 +24,8 @@ constexpr std::string_view kSaveError =
 // What a saved game holds, so that a test can tell whether any of it changed.
 SavedGame Snapshot(const World& world) {
   SavedGame state;
-  state.locations = world.objects.ObjectLocation;
-  state.flags = world.objects.ObjectFlags;
+  state.locations = world.objects.ObjectLocation.texts();
+  state.flags = world.objects.ObjectFlags.texts();
   state.StoryClock = world.StoryClock;
   state.WheelPosition = world.WheelPosition;
   state.CurrentRoom = world.CurrentRoom;

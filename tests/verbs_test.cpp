@@ -162,8 +162,10 @@ TEST_F(RulesTest, TheInventoryLooksIntoATransparentContainer) {
 }
 
 TEST_F(RulesTest, TheInventoryWithNothingCarriedOrWorn) {
-  for (std::string& location : world().objects.ObjectLocation) {
-    if (location == "stesso") location = "n";
+  for (int slot = 1; slot <= kObjectSlots; ++slot) {
+    if (world().objects.ObjectLocation[slot] == "stesso") {
+      world().objects.ObjectLocation.Change(slot) = "n";
+    }
   }
   EXPECT_THAT(Do("i"), HasSubstr("Non hai in mano nulla.\nTra l'altro in questo momento sei "
                                  "nudo come un verme!"));

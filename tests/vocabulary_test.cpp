@@ -62,7 +62,7 @@ class VocabularyTest : public testing::ParserTest {
     for (const std::string& id : sample.objects) {
       const int slot = Slot(id);
       ASSERT_NE(slot, 0) << "line " << sample.line << ": no object " << id;
-      world.objects.ObjectLocation[slot] = world.objects.ObjectLocation[1];
+      world.objects.ObjectLocation.Change(slot) = world.objects.ObjectLocation[1];
     }
   }
 

@@ -1,6 +1,7 @@
 #include "app/rewind.h"
 
-#include <cstring>
+#include <algorithm>
+#include <bit>
 
 #include "app/game.h"
 
@@ -8,55 +9,55 @@ namespace vortila {
 
 namespace {
 
-// Slot i's location is entry i, and its flags entry kObjectSlots + 1 + i.
-template <typename Table, typename Visit>
-void ForEachObjectText(Table& objects, Visit visit) {
-  int entry = 0;
-  for (auto& location : objects.ObjectLocation) visit(entry++, location);
-  for (auto& flags : objects.ObjectFlags) visit(entry++, flags);
+// Calls `visit(entry, text)` for every marked location and flags text of `objects`.
+template <typename Visit>
+void ForEachChangedText(const ObjectTable& objects, Visit visit) {
+  int first = 0;
+  for (const ChangingColumn* column : {&objects.ObjectLocation, &objects.ObjectFlags}) {
+    for (std::uint64_t marks = column->ChangedSlots(); marks != 0; marks &= marks - 1) {
+      const int slot = std::countr_zero(marks);
+      visit(first + slot, (*column)[slot]);
+    }
+    first += kObjectSlots + 1;
+  }
+}
+
+std::string& ChangeEntry(ObjectTable& objects, int entry) {
+  return entry <= kObjectSlots ? objects.ObjectLocation.Change(entry)
+                               : objects.ObjectFlags.Change(entry - (kObjectSlots + 1));
+}
+
+void ClearChanges(ObjectTable& objects) {
+  objects.ObjectLocation.ClearChanges();
+  objects.ObjectFlags.ClearChanges();
 }
 
 }  // namespace
 
-void ObjectStates::Take(const ObjectTable& objects) {
-  std::size_t size = 0;
-  ForEachObjectText(objects, [&](int, const std::string& text) { size += text.size(); });
-  if (size > capacity_) {
-    // Left uninitialised (a plain new[], which the web build's library can make too): every
-    // byte is copied over at once, and a string would first clear them all.
-    texts_.reset(new char[size]);
-    capacity_ = size;
+void ObjectChanges::Keep(int entry, std::string&& text) {
+  if (kept_[entry]) return;
+  kept_[entry] = true;
+  texts_.push_back({entry, std::move(text)});
+}
+
+void ObjectChanges::RestoreTo(ObjectTable& objects,
+                              std::array<std::string, kEntries>& shadow) const {
+  for (const OldText& old : texts_) {
+    ChangeEntry(objects, old.entry) = old.text;
+    shadow[old.entry] = old.text;
   }
-  std::uint32_t end = 0;
-  ForEachObjectText(objects, [&](int entry, const std::string& text) {
-    std::memcpy(texts_.get() + end, text.data(), text.size());
-    end += static_cast<std::uint32_t>(text.size());
-    ends_[entry] = end;
-  });
 }
 
-std::string_view ObjectStates::Text(int entry) const {
-  const std::uint32_t begin = entry == 0 ? 0 : ends_[entry - 1];
-  return std::string_view(texts_.get() + begin, ends_[entry] - begin);
-}
-
-bool ObjectStates::Match(const ObjectTable& objects) const {
-  bool same = true;
-  ForEachObjectText(objects, [&](int entry, const std::string& text) {
-    same = same && text == Text(entry);
-  });
-  return same;
-}
-
-void ObjectStates::RestoreTo(ObjectTable& objects) const {
-  ForEachObjectText(objects, [&](int entry, std::string& text) { text = Text(entry); });
+void ObjectChanges::clear() {
+  texts_.clear();
+  kept_.reset();
 }
 
 namespace {
 
+// Everything but the object table, which RewindSteps::UndoNewest gives back.
 void RestoreStep(Game& game, const RewindStep& step) {
   World& world = game.world;
-  step.objects.RestoreTo(world.objects);
   world.CurrentRoom = step.CurrentRoom;
   world.StoryClock = step.StoryClock;
   world.GameOverState = step.GameOverState;
@@ -72,7 +73,9 @@ void RestoreStep(Game& game, const RewindStep& step) {
 RewindStep& RewindSteps::Pending() {
   const std::size_t place = Place(count_);
   if (place == places_.size()) places_.emplace_back();
-  return places_[place];
+  RewindStep& step = places_[place];
+  step.objects.clear();
+  return step;
 }
 
 void RewindSteps::KeepPending() {
@@ -83,11 +86,46 @@ void RewindSteps::KeepPending() {
   }
 }
 
+void RewindSteps::clear() {
+  count_ = 0;
+  shadowTaken_ = false;
+}
+
+void RewindSteps::CatchUp(ObjectTable& objects) {
+  if (!shadowTaken_) {
+    std::copy(objects.ObjectLocation.begin(), objects.ObjectLocation.end(), shadow_.begin());
+    std::copy(objects.ObjectFlags.begin(), objects.ObjectFlags.end(),
+              shadow_.begin() + kObjectSlots + 1);
+    shadowTaken_ = true;
+  } else {
+    RewindStep* newest = empty() ? nullptr : &NewestPlace();
+    ForEachChangedText(objects, [&](int entry, const std::string& text) {
+      if (newest) newest->objects.Keep(entry, std::move(shadow_[entry]));
+      shadow_[entry] = text;
+    });
+  }
+  ClearChanges(objects);
+}
+
+bool RewindSteps::HasSameTexts(const ObjectTable& objects) const {
+  bool same = true;
+  ForEachChangedText(
+      objects, [&](int entry, const std::string& text) { same = same && text == shadow_[entry]; });
+  return same;
+}
+
+void RewindSteps::UndoNewest(ObjectTable& objects) {
+  CatchUp(objects);
+  NewestPlace().objects.RestoreTo(objects, shadow_);
+  ClearChanges(objects);
+  --count_;
+}
+
 RewindStep& TakeSnapshot(Game& game, std::string_view command) {
-  const World& world = game.world;
+  World& world = game.world;
+  game.rewind.CatchUp(world.objects);
   RewindStep& step = game.rewind.Pending();
   step.command = command;
-  step.objects.Take(world.objects);
   step.CurrentRoom = world.CurrentRoom;
   step.StoryClock = world.StoryClock;
   step.GameOverState = world.GameOverState;
@@ -101,7 +139,7 @@ RewindStep& TakeSnapshot(Game& game, std::string_view command) {
 
 bool IsUnchanged(const Game& game, const RewindStep& step) {
   const World& world = game.world;
-  return step.objects.Match(world.objects) && world.CurrentRoom == step.CurrentRoom &&
+  return game.rewind.HasSameTexts(world.objects) && world.CurrentRoom == step.CurrentRoom &&
          world.StoryClock == step.StoryClock && world.GameOverState == step.GameOverState &&
          world.WheelPosition == step.WheelPosition;
 }
@@ -123,7 +161,7 @@ void UndoTurn(Game& game) {
   const RewindStep& step = game.rewind.Newest();
   PrintText(screen, "Ho annullato il comando «" + step.command + "».");
   RestoreStep(game, step);
-  game.rewind.DropNewest();
+  game.rewind.UndoNewest(game.world.objects);
 }
 
 }  // namespace vortila

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
+#include <bitset>
 #include <deque>
-#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "parser/parser_state.h"
 #include "rules/rules.h"
@@ -21,26 +21,29 @@ struct Game;
 // How many turns the game can go back.
 inline constexpr std::size_t kRewindLevels = 100;
 
-// Where every object was and what its flags said, in one text: the locations of slots 0..50,
-// then their flags, one after the other. One allocation keeps them all, where a copy of the
-// two columns would make one for every flags text too long to sit in its string, and a later
-// snapshot taken in the same place reuses it.
-class ObjectStates {
+// What a step must give back of the object table: the locations and flags that changed after
+// its snapshot, each as it was then. Slot i's location is entry i, its flags entry
+// kObjectSlots + 1 + i. A step changes two or three of the 102 texts at most times, and a
+// copy of them all at every snapshot cost a good part of each command.
+class ObjectChanges {
  public:
-  // Takes the locations and flags of `objects` in place of those held.
-  void Take(const ObjectTable& objects);
-  // Whether `objects` has these locations and flags.
-  bool Match(const ObjectTable& objects) const;
-  void RestoreTo(ObjectTable& objects) const;
+  static constexpr int kEntries = 2 * (kObjectSlots + 1);
+
+  // Keeps `text` as the entry's text at the snapshot, unless an older one is kept already.
+  void Keep(int entry, std::string&& text);
+  // Writes the kept texts back into `objects` and into `shadow`, which stands entry by entry
+  // for the same texts.
+  void RestoreTo(ObjectTable& objects, std::array<std::string, kEntries>& shadow) const;
+  void clear();
 
  private:
-  static constexpr int kTexts = 2 * (kObjectSlots + 1);
-  // The text of entry i (slot i's location, or slot i - 51's flags) ends at ends_[i].
-  std::string_view Text(int entry) const;
-
-  std::unique_ptr<char[]> texts_;
-  std::size_t capacity_ = 0;
-  std::array<std::uint32_t, kTexts> ends_{};
+  struct OldText {
+    int entry = 0;
+    std::string text;
+  };
+  std::vector<OldText> texts_;
+  // The entries of texts_, so that an entry changed again keeps its first text.
+  std::bitset<kEntries> kept_;
 };
 
 // The game as it was before one step: the world's changing part, the story variables, what
@@ -49,7 +52,7 @@ class ObjectStates {
 struct RewindStep {
   // The step as the screen echoed it ("PRENDI LA TORCIA"), to say what was undone.
   std::string command;
-  ObjectStates objects;
+  ObjectChanges objects;
   int CurrentRoom = 0;
   int StoryClock = 0;
   int GameOverState = 0;
@@ -67,36 +70,57 @@ struct RewindStep {
 // The last steps, in a ring of places that a step taken fills in the storage of one let go,
 // so that once the ring has gone round a snapshot needs no new memory. A snapshot is taken in
 // the pending place, the one after the newest step, and becomes a step only when kept.
+//
+// Beside the steps, a shadow of the object table's locations and flags as they stood at the
+// last snapshot. The table marks what is written to it; catching up moves the old text of
+// every marked entry from the shadow into the newest step, whose snapshot it came after, and
+// copies the new text into the shadow. Undoing the newest step then gives back exactly what
+// changed after its snapshot, whether in its own command or in any that followed and was no
+// step, as a full copy of the texts would.
 class RewindSteps {
  public:
   bool empty() const { return count_ == 0; }
   std::size_t size() const { return count_; }
+  // The pending place, emptied of what it held.
   RewindStep& Pending();
   // The pending place becomes the newest step; beyond kRewindLevels the oldest is let go.
   void KeepPending();
   const RewindStep& Newest() const { return places_[Place(count_ - 1)]; }
-  void DropNewest() { --count_; }
-  // Forgets every step; the places stay, for the steps to come.
-  void clear() { count_ = 0; }
+  // Forgets every step and the shadow, which the next catching up takes whole again; the
+  // places stay, for the steps to come.
+  void clear();
+
+  // Hands what changed in `objects` since the last catching up to the newest step, and
+  // clears the table's marks.
+  void CatchUp(ObjectTable& objects);
+  // Whether the marked texts of `objects` are still those of the last catching up.
+  bool HasSameTexts(const ObjectTable& objects) const;
+  // Gives `objects` back the texts of the newest step's snapshot and lets the step go.
+  void UndoNewest(ObjectTable& objects);
 
  private:
   // One place more than the levels, so that the pending place never holds a step kept.
   static constexpr std::size_t kPlaces = kRewindLevels + 1;
   std::size_t Place(std::size_t step) const { return (oldest_ + step) % kPlaces; }
+  RewindStep& NewestPlace() { return places_[Place(count_ - 1)]; }
 
   // Added one at a time as the steps first need them; a deque never moves them.
   std::deque<RewindStep> places_;
   std::size_t oldest_ = 0;
   std::size_t count_ = 0;
+  std::array<std::string, ObjectChanges::kEntries> shadow_;
+  // False until the first catching up, and after clear: the shadow then stands for nothing
+  // and is taken whole, marks or not.
+  bool shadowTaken_ = false;
 };
 
 // Takes the game as it is now, as the step named `command`, in the pending place: it can be
 // undone once kept (RewindSteps::KeepPending), and the next snapshot replaces it otherwise.
 RewindStep& TakeSnapshot(Game& game, std::string_view command);
 
-// Whether the world and the story variables are as `step` holds them; the parser's memory
-// and the window are not compared. A command that changes nothing of these and does not
-// count as a turn (a save, a refused load) is no step of the game.
+// Whether the world and the story variables are as `step`, the last snapshot taken, holds
+// them; the parser's memory and the window are not compared. A command that changes nothing of
+// these and does not count as a turn (a save, a refused load) is no step of the game.
 bool IsUnchanged(const Game& game, const RewindStep& step);
 
 // Whether a command line, lower-cased and trimmed, asks to go back: "annulla" or "indietro".

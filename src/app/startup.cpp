@@ -68,7 +68,7 @@ void StartGame(Game& game) {
   for (std::string_view text : kIntroductionTexts) PrintText(game.screen, text);
   LoadVerbs(world.verbs, game.folders.data);
   LoadObjects(world.objects, game.folders.data);
-  world.deliveredFlags = world.objects.ObjectFlags;
+  world.deliveredFlags = world.objects.ObjectFlags.texts();
   world.CurrentRoom = FindObjectSlot(world.objects, world.objects.ObjectLocation[1]);
   world.WheelPosition = -1;
   DescribeRoom(world, game.screen, game.parser);

@@ -152,11 +152,11 @@ void ShowObjectPicture(const World& world, Screen& screen, int object) {
 }
 
 void ToggleNamedFlag(ObjectTable& objects, int object, std::string_view name) {
-  std::string& flags = objects.ObjectFlags[object];
+  const std::string& flags = objects.ObjectFlags[object];
   if (const std::size_t at = FindNamedFlag(flags, '%', name); at != std::string::npos) {
-    flags[at] = '$';
+    objects.ObjectFlags.Change(object)[at] = '$';
   } else if (const std::size_t at = FindNamedFlag(flags, '$', name); at != std::string::npos) {
-    flags[at] = '%';
+    objects.ObjectFlags.Change(object)[at] = '%';
   }
 }
 

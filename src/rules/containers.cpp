@@ -25,7 +25,7 @@ constexpr LidMove kClosing{"%O", "%o", "Non puoi chiudere ", "Ok, hai chiuso "};
 void MoveLidWithKey(Rules& rules, const LidMove& move) {
   const int object = rules.turn.FirstObject;
   const int tool = rules.turn.SecondObject;
-  std::string& flags = rules.world.objects.ObjectFlags[object];
+  const std::string& flags = FlagsOf(rules, object);
   const std::string_view key = CodeArgument(flags, std::string(move.from) + "[");
   if (tool == 0 || key != rules.world.objects.ObjectId[tool]) {
     PrintOpen(rules.screen, std::string(move.refusal) + TitleOf(rules, object) + " con ");
@@ -34,7 +34,7 @@ void MoveLidWithKey(Rules& rules, const LidMove& move) {
   }
   PrintText(rules.screen,
             std::string(move.done) + TitleOf(rules, object) + " con " + TitleOf(rules, tool) + ".");
-  ReplaceFirstCode(flags, move.from, move.to);
+  ReplaceFirstCode(ChangeFlags(rules, object), move.from, move.to);
 }
 
 // Unlocking and locking need a tool in hand; the refusal says what is missing.
@@ -65,7 +65,7 @@ int KeyInHand(const Rules& rules, int object, std::string_view code) {
 
 void OpenObject(Rules& rules) {
   const int object = rules.turn.FirstObject;
-  std::string& flags = rules.world.objects.ObjectFlags[object];
+  const std::string& flags = FlagsOf(rules, object);
   const std::string& title = TitleOf(rules, object);
   if (IsObject(rules, object, "cose")) {
     PrintText(rules.screen, "Non trovi un modo per aprire le console. Sono totalmente lisce.");
@@ -79,7 +79,7 @@ void OpenObject(Rules& rules) {
     PrintText(rules.screen, "Non puoi aprire " + title + ".");
   } else if (!HasCode(flags, "%o[")) {
     PrintText(rules.screen, "Ok, hai aperto " + title + ".");
-    ReplaceFirstCode(flags, "%o", "%O");
+    ReplaceFirstCode(ChangeFlags(rules, object), "%o", "%O");
   } else {
     MoveLidWithKey(rules, kOpening);
   }
@@ -87,7 +87,7 @@ void OpenObject(Rules& rules) {
 
 void CloseObject(Rules& rules) {
   const int object = rules.turn.FirstObject;
-  std::string& flags = rules.world.objects.ObjectFlags[object];
+  const std::string& flags = FlagsOf(rules, object);
   const std::string& title = TitleOf(rules, object);
   if (HasCode(flags, "%o")) {
     PrintGendered(rules, "E' già chius");
@@ -95,7 +95,7 @@ void CloseObject(Rules& rules) {
     PrintText(rules.screen, "Non puoi chiudere " + title + ".");
   } else if (!HasCode(flags, "%O[")) {
     PrintText(rules.screen, "Ok, hai chiudo " + title + ".");
-    ReplaceFirstCode(flags, "%O", "%o");
+    ReplaceFirstCode(ChangeFlags(rules, object), "%O", "%o");
   } else {
     MoveLidWithKey(rules, kClosing);
   }
@@ -103,14 +103,14 @@ void CloseObject(Rules& rules) {
 
 void UnlockObject(Rules& rules) {
   const int object = rules.turn.FirstObject;
-  std::string& flags = rules.world.objects.ObjectFlags[object];
+  const std::string& flags = FlagsOf(rules, object);
   if (!HasToolInHand(rules)) return;
   if (HasCode(flags, "%O[")) {
     PrintText(rules.screen, "Non è necessario.");
     return;
   }
   // Any tool in hand breaks an accumulator's seal; only its own key then opens the lid.
-  if (IsAccumulator(rules, object)) ReplaceFirstCode(flags, "%k", "%o");
+  if (IsAccumulator(rules, object)) ReplaceFirstCode(ChangeFlags(rules, object), "%k", "%o");
   if (HasCode(flags, "%o[")) {
     OpenObject(rules);
   } else {

@@ -21,7 +21,7 @@ bool HangsFromSpider(const Rules& rules, int object) {
 // the room carries both pictures, and the code of the one set aside is switched off.
 void ShowEmptyWeb(Rules& rules) {
   ObjectTable& objects = rules.world.objects;
-  std::string& flags = objects.ObjectFlags[FindObjectSlot(objects, "vortila2")];
+  std::string& flags = objects.ObjectFlags.Change(FindObjectSlot(objects, "vortila2"));
   ReplaceFirstCode(flags, "%I[011.pkd]", "$I[011.pkd]");
   ReplaceFirstCode(flags, "$I[012.pkd]", "%I[012.pkd]");
   ShowRoomPicture(rules);

@@ -19,7 +19,7 @@ void RevealNicheContents(Rules& rules, int object) {
                                                      {kRightNiche, kRightNicheFind}};
   for (const auto& [niche, hidden] : niches) {
     if (IsObject(rules, object, niche) && objects.ObjectLocation[hidden] == kNotYetFound) {
-      objects.ObjectLocation[hidden] = niche;
+      objects.ObjectLocation.Change(hidden) = niche;
     }
   }
 }

@@ -25,7 +25,7 @@ std::string_view LocationOf(const Rules& rules, std::string_view id) {
 void MoveObject(Rules& rules, std::string_view id, std::string_view place) {
   // Slot 0 stands for "none" everywhere and must stay empty.
   const int slot = FindObjectSlot(rules.world.objects, id);
-  if (slot > 0) rules.world.objects.ObjectLocation[slot] = place;
+  if (slot > 0) rules.world.objects.ObjectLocation.Change(slot) = place;
 }
 
 bool IsCarried(const Rules& rules, int slot) {
@@ -51,6 +51,10 @@ const std::string& TitleOf(const Rules& rules, int slot) {
 
 const std::string& FlagsOf(const Rules& rules, int slot) {
   return rules.world.objects.ObjectFlags[slot];
+}
+
+std::string& ChangeFlags(Rules& rules, int slot) {
+  return rules.world.objects.ObjectFlags.Change(slot);
 }
 
 const std::string& TopicWord(const Rules& rules) {

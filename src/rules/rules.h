@@ -72,6 +72,8 @@ bool IsAccumulator(const Rules& rules, int slot);
 bool IsButtonPressed(const Rules& rules);
 const std::string& TitleOf(const Rules& rules, int slot);
 const std::string& FlagsOf(const Rules& rules, int slot);
+// The object's flags, to be rewritten at once.
+std::string& ChangeFlags(Rules& rules, int slot);
 
 // The free word of the command (a file name, a topic), or an empty word when it has none.
 const std::string& TopicWord(const Rules& rules);

@@ -123,7 +123,7 @@ void PutOneObject(Rules& rules, int destination) {
   } else {
     const std::string& place = objects.ObjectId[destination];
     // What is dropped in the dark lies in the same room once the torch is lit.
-    objects.ObjectLocation[object] = place == "buio" ? "vortila" : place;
+    objects.ObjectLocation.Change(object) = place == "buio" ? "vortila" : place;
     PrintOpen(rules.screen,
               destination == rules.world.CurrentRoom ? "Non hai più " : "Vi hai posato ");
     PrintText(rules.screen, title + ".");
@@ -153,9 +153,9 @@ void RestorePower(Rules& rules) {
     PrintText(rules.screen, passage);
   }
   for (int slot = 1; slot <= kObjectSlots; ++slot) {
-    std::string& location = objects.ObjectLocation[slot];
-    if (location == "vortila") location = "vortila2";
-    if (location == "cose") location = "cose2";
+    const std::string& location = objects.ObjectLocation[slot];
+    if (location == "vortila") objects.ObjectLocation.Change(slot) = "vortila2";
+    if (location == "cose") objects.ObjectLocation.Change(slot) = "cose2";
   }
   rules.world.CurrentRoom = FindObjectSlot(objects, objects.ObjectLocation[1]);
   // The ceiling the torch could not reach is covered by the web the new light shows.
@@ -197,9 +197,9 @@ void TakeObject(Rules& rules, int source) {
     RefuseFixedObject(rules, object);
   } else {
     PrintText(rules.screen, "Hai preso " + title + ".");
-    rules.world.objects.ObjectLocation[object] = kPlayerId;
+    rules.world.objects.ObjectLocation.Change(object) = kPlayerId;
     // Once taken, an object is no longer shown by a sentence of its own where it lay.
-    ReplaceFirstCode(rules.world.objects.ObjectFlags[object], "%i", "$i");
+    ReplaceFirstCode(rules.world.objects.ObjectFlags.Change(object), "%i", "$i");
   }
 }
 

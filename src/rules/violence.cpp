@@ -147,8 +147,8 @@ int EmptyOut(Rules& rules, int container) {
   int fallen = 0;
   for (int slot = 1; slot <= kObjectSlots; ++slot) {
     if (objects.ObjectLocation[slot] != id || HasCode(objects.ObjectFlags[slot], "%s")) continue;
-    objects.ObjectLocation[slot] = objects.ObjectLocation[1];
-    ReplaceFirstCode(objects.ObjectFlags[slot], "%i", "$i");
+    objects.ObjectLocation.Change(slot) = objects.ObjectLocation[1];
+    ReplaceFirstCode(objects.ObjectFlags.Change(slot), "%i", "$i");
     ++fallen;
   }
   return fallen;

@@ -69,7 +69,7 @@ void TakeHelmetOff(Rules& rules) {
 
 void WearObject(Rules& rules) {
   const int object = rules.turn.FirstObject;
-  std::string& flags = rules.world.objects.ObjectFlags[object];
+  const std::string& flags = FlagsOf(rules, object);
   if (!IsCarried(rules, object)) {
     PrintText(rules.screen, "Prima di indossare qualcosa devi possederla.");
   } else if (HasCode(flags, "%W")) {
@@ -80,7 +80,7 @@ void WearObject(Rules& rules) {
     } else {
       PrintText(rules.screen, "Ok.");
     }
-    ReplaceFirstCode(flags, "%w", "%W");
+    ReplaceFirstCode(ChangeFlags(rules, object), "%w", "%W");
   } else {
     PrintText(rules.screen,
               "Non ci provi nemmeno a metterti addosso " + TitleOf(rules, object) + ".");
@@ -89,7 +89,7 @@ void WearObject(Rules& rules) {
 
 void TakeOffObject(Rules& rules) {
   const int object = rules.turn.FirstObject;
-  std::string& flags = rules.world.objects.ObjectFlags[object];
+  const std::string& flags = FlagsOf(rules, object);
   if (IsObject(rules, object, "tutto")) {
     PrintText(rules.screen, "Togliti una cosa alla volta!");
   } else if (IsObject(rules, object, "tuta")) {
@@ -98,7 +98,7 @@ void TakeOffObject(Rules& rules) {
     PrintText(rules.screen, "Non sto indossando " + TitleOf(rules, object) + "!");
   } else {
     if (IsObject(rules, object, "casco")) TakeHelmetOff(rules);
-    ReplaceFirstCode(flags, "%W", "%w");
+    ReplaceFirstCode(ChangeFlags(rules, object), "%W", "%w");
   }
 }
 

@@ -141,10 +141,10 @@ void ReadObjects(ObjectTable& objects, std::string_view contents, std::string_vi
     }
     objects.ObjectId[slot] = *id;
     if (slot == 1) playerLine = line;
-    objects.ObjectLocation[slot] = reader.Read(slot, "luogo");
+    objects.ObjectLocation.Change(slot) = reader.Read(slot, "luogo");
     objects.ObjectTitle[slot] = reader.Read(slot, "titolo");
     objects.ObjectNouns[slot] = Padded(reader.Read(slot, "nomi"));
-    objects.ObjectFlags[slot] = reader.Read(slot, "codici");
+    objects.ObjectFlags.Change(slot) = reader.Read(slot, "codici");
     objects.ObjectDescription[slot] = reader.Read(slot, "descrizione");
   }
   if (int line = 0; reader.ReadId(kObjectSlots + 1, line)) {

@@ -187,8 +187,8 @@ std::optional<SavedGame> LoadGameFromFile(const std::filesystem::path& path,
 
 void ApplySavedGame(World& world, const SavedGame& saved) {
   for (int slot = 1; slot <= kObjectSlots; ++slot) {
-    world.objects.ObjectLocation[slot] = saved.locations[slot];
-    world.objects.ObjectFlags[slot] = saved.flags[slot];
+    world.objects.ObjectLocation.Change(slot) = saved.locations[slot];
+    world.objects.ObjectFlags.Change(slot) = saved.flags[slot];
   }
   world.StoryClock = saved.StoryClock;
   world.WheelPosition = saved.WheelPosition;

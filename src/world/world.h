@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -51,6 +53,66 @@ struct WordIndex {
   std::size_t longestText = 0;
 };
 
+// A column of texts that play changes: where the objects are and their flags. It is read
+// freely but written only through Change, which marks the slot, so that rewind learns what
+// changed since it last looked without comparing every text, and the inventory label whether
+// it must be made again. A column copied or replaced whole counts every slot as changed.
+class ChangingColumn {
+ public:
+  using Texts = std::array<std::string, kObjectSlots + 1>;
+
+  ChangingColumn() = default;
+  ChangingColumn(const ChangingColumn& other) : texts_(other.texts_) { MarkAll(); }
+  ChangingColumn& operator=(const ChangingColumn& other) {
+    texts_ = other.texts_;
+    MarkAll();
+    return *this;
+  }
+  ChangingColumn& operator=(const Texts& texts) {
+    texts_ = texts;
+    MarkAll();
+    return *this;
+  }
+
+  const std::string& operator[](int slot) const { return texts_[slot]; }
+  auto begin() const { return texts_.cbegin(); }
+  auto end() const { return texts_.cend(); }
+  const Texts& texts() const { return texts_; }
+
+  // The slot's text, to be written at once: a reference kept beyond the write would change
+  // the text unseen.
+  std::string& Change(int slot) {
+    Mark(std::uint64_t{1} << slot);
+    return texts_[slot];
+  }
+
+  // The slots changed since the marks were last cleared, slot n as bit n.
+  std::uint64_t ChangedSlots() const { return changed_; }
+  void ClearChanges() { changed_ = 0; }
+
+  // A number that names the column's texts as they stand: every change and every copy takes
+  // a new one, greater than all given before to any column, so no two states share one.
+  std::uint64_t Version() const { return version_; }
+
+ private:
+  static_assert(kObjectSlots < 64, "a slot's mark is one bit of a 64-bit word");
+
+  static std::uint64_t NextVersion() { return ++lastVersion_; }
+  void Mark(std::uint64_t marks) {
+    changed_ |= marks;
+    version_ = NextVersion();
+  }
+  void MarkAll() { Mark((std::uint64_t{1} << (kObjectSlots + 1)) - 1); }
+
+  // Shared by every column of the program; atomic so that games on several threads would
+  // still never share a number.
+  static inline std::atomic<std::uint64_t> lastVersion_{0};
+
+  Texts texts_;
+  std::uint64_t changed_ = 0;
+  std::uint64_t version_ = NextVersion();
+};
+
 struct ObjectTable {
   template <typename T>
   using Column = std::array<T, kObjectSlots + 1>;
@@ -58,9 +120,16 @@ struct ObjectTable {
   Column<std::string> ObjectId;
   Column<std::string> ObjectTitle;
   Column<std::string> ObjectNouns;
-  Column<std::string> ObjectLocation;
-  Column<std::string> ObjectFlags;
+  ChangingColumn ObjectLocation;
+  ChangingColumn ObjectFlags;
   Column<std::string> ObjectDescription;
+
+  // Names the locations and flags as they stand, as each column's Version does: a change to
+  // either gives it a number greater than any before, so the larger of the two changes too.
+  // Ids and titles change only when a data file is read, which writes every location.
+  std::uint64_t PlayVersion() const {
+    return std::max(ObjectLocation.Version(), ObjectFlags.Version());
+  }
 
   // Built at the first lookup of an Id or a noun. Ids and nouns never change once the data
   // file is read: the reader, which alone writes them, drops the indexes, so that the next
