@@ -80,6 +80,27 @@ TEST(Utf8, ItalianCaseCoversAccentedLetters) {
   EXPECT_EQ(ToLowerItalian("\xFF"), "\xEF\xBF\xBD");
 }
 
+// ASCII is changed eight bytes at a time: every ASCII byte, wherever it falls among the
+// eight, and whatever follows it, must change as its code point does, and no other byte.
+TEST(Utf8, ItalianCaseOfEveryAsciiByteAsItsCodePoint) {
+  std::string ascii;
+  for (int byte = 1; byte < 0x80; ++byte) ascii += static_cast<char>(byte);
+  for (std::size_t shift = 0; shift < 8; ++shift) {
+    for (const std::string_view tail : {"", "à", "xyzàXYZ"}) {
+      const std::string text = std::string(shift, 'q') + ascii + std::string(tail);
+      std::string upper;
+      std::string lower;
+      for (std::size_t pos = 0; pos < text.size();) {
+        const char32_t c = NextCodePoint(text, pos);
+        AppendUtf8(upper, ToUpperCodePoint(c));
+        AppendUtf8(lower, ToLowerCodePoint(c));
+      }
+      EXPECT_EQ(ToUpperItalian(text), upper) << shift << " " << tail;
+      EXPECT_EQ(ToLowerItalian(text), lower) << shift << " " << tail;
+    }
+  }
+}
+
 // What the line already holds stays as it is, accents and small letters included, whether
 // the appended text is ASCII alone or not.
 TEST(Utf8, AppendsInUpperCaseAfterWhatTheLineHolds) {

@@ -1,6 +1,7 @@
 #include "text/utf8.h"
 
 #include <cstdint>
+#include <cstring>
 
 #include "text/eight_bytes.h"
 
@@ -44,14 +45,43 @@ std::size_t MapAsciiStart(char* bytes, std::size_t length, Map map) {
   return pos;
 }
 
+// Changes in place the case of the ASCII letters from `first` to `last` at the start of
+// `bytes`, up to the first byte that is not ASCII, and tells how many bytes it went through.
+// Those letters change case by one bit, 0x20, so eight ASCII bytes are changed at once: a
+// byte from `first` up has its top bit set once 0x80 - first is added to it, a byte past
+// `last` once 0x7F - last is, and neither sum carries into the next byte.
+std::size_t ChangeAsciiCase(char* bytes, std::size_t length, unsigned char first,
+                            unsigned char last) {
+  using eight_bytes::kEachByte;
+  using eight_bytes::kTopBits;
+  std::size_t pos = 0;
+  for (; pos + 8 <= length; pos += 8) {
+    std::uint64_t eight;
+    std::memcpy(&eight, bytes + pos, sizeof eight);
+    if ((eight & kTopBits) != 0) break;
+    const std::uint64_t fromFirst = eight + kEachByte * (0x80 - first);
+    const std::uint64_t pastLast = eight + kEachByte * (0x7F - last);
+    eight ^= (fromFirst & ~pastLast & kTopBits) >> 2;
+    std::memcpy(bytes + pos, &eight, sizeof eight);
+  }
+  for (; pos < length; ++pos) {
+    const auto byte = static_cast<unsigned char>(bytes[pos]);
+    if (byte >= 0x80) break;
+    if (byte >= first && byte <= last) bytes[pos] = static_cast<char>(byte ^ 0x20);
+  }
+  return pos;
+}
+
 // Appends `text` to `out` mapped code point by code point. An ASCII byte is its own code
 // point, and needs neither decoding nor encoding: the text is appended whole and its ASCII
-// mapped in place, up to the first other byte, if any.
-template <typename Map>
-void AppendMappedCodePoints(std::string& out, std::string_view text, Map map) {
+// mapped in place by mapAsciiStart(bytes, length), which tells how far it went, up to the
+// first other byte, if any.
+template <typename MapAscii, typename Map>
+void AppendMappedCodePoints(std::string& out, std::string_view text, MapAscii mapAsciiStart,
+                            Map map) {
   const std::size_t start = out.size();
   out += text;
-  std::size_t pos = MapAsciiStart(out.data() + start, text.size(), map);
+  std::size_t pos = mapAsciiStart(out.data() + start, text.size());
   if (pos == text.size()) return;
   out.resize(start + pos);
   while (pos < text.size()) {
@@ -68,7 +98,9 @@ void AppendMappedCodePoints(std::string& out, std::string_view text, Map map) {
 template <typename Map>
 std::string MapCodePoints(std::string_view text, Map map) {
   std::string out;
-  AppendMappedCodePoints(out, text, map);
+  AppendMappedCodePoints(
+      out, text, [&](char* bytes, std::size_t length) { return MapAsciiStart(bytes, length, map); },
+      map);
   return out;
 }
 
@@ -176,7 +208,10 @@ char32_t ToLowerCodePoint(char32_t c) {
 // The mappings are passed as lambdas rather than function pointers, so that each is
 // inlined into the loop over the bytes.
 void AppendUpperItalian(std::string& out, std::string_view text) {
-  AppendMappedCodePoints(out, text, [](char32_t c) { return ToUpperCodePoint(c); });
+  AppendMappedCodePoints(
+      out, text,
+      [](char* bytes, std::size_t length) { return ChangeAsciiCase(bytes, length, 'a', 'z'); },
+      [](char32_t c) { return ToUpperCodePoint(c); });
 }
 
 std::string ToUpperItalian(std::string_view text) {
@@ -186,7 +221,12 @@ std::string ToUpperItalian(std::string_view text) {
 }
 
 std::string ToLowerItalian(std::string_view text) {
-  return MapCodePoints(text, [](char32_t c) { return ToLowerCodePoint(c); });
+  std::string out;
+  AppendMappedCodePoints(
+      out, text,
+      [](char* bytes, std::size_t length) { return ChangeAsciiCase(bytes, length, 'A', 'Z'); },
+      [](char32_t c) { return ToLowerCodePoint(c); });
+  return out;
 }
 
 std::string_view TrimBlanks(std::string_view text) {
