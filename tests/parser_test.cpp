@@ -113,6 +113,28 @@ TEST(SplitWordsTest, TenSlotsAndTheRestOfALongCommandInTheLast) {
   EXPECT_EQ(parser.TokenWords[3], "");
 }
 
+// Every column of every slot is emptied before a command is split, as emptying each slot
+// alone would leave it: nothing of the command before may pass for part of this one.
+TEST(SplitWordsTest, LeavesNothingOfTheCommandBefore) {
+  ParserState parser;
+  for (int slot = 0; slot <= kTokenSlots; ++slot) {
+    parser.TokenWords[slot] = "vecchia";
+    parser.TokenCodes[slot] = kObjectWord;
+    parser.TokenValues[slot].fill(7);
+    parser.TokenFromClitic[slot] = true;
+    parser.TokenNamesGroup[slot] = true;
+  }
+  ParserState expected = parser;
+  for (int slot = 0; slot <= kTokenSlots; ++slot) ClearSlot(expected, slot);
+  expected.TokenWords[1] = "guarda";
+  SplitWords(parser, "guarda");
+  EXPECT_EQ(parser.TokenWords, expected.TokenWords);
+  EXPECT_EQ(parser.TokenCodes, expected.TokenCodes);
+  EXPECT_EQ(parser.TokenValues, expected.TokenValues);
+  EXPECT_EQ(parser.TokenFromClitic, expected.TokenFromClitic);
+  EXPECT_EQ(parser.TokenNamesGroup, expected.TokenNamesGroup);
+}
+
 class CommandTest : public ParserTest {
  protected:
   CommandTest() {

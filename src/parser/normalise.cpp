@@ -212,7 +212,7 @@ void NormaliseInput(std::string& InputLine) {
 }
 
 void SplitWords(ParserState& parser, std::string_view InputLine) {
-  for (int slot = 0; slot <= kTokenSlots; ++slot) ClearSlot(parser, slot);
+  ClearSlots(parser);
   auto& words = parser.TokenWords;
   // Each word is copied once, from what is left of the line.
   std::string_view rest = InputLine;

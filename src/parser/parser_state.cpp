@@ -21,6 +21,14 @@ int FirstCandidate(const ParserState& parser, int slot) {
   return value >= -32768 && value <= 32767 ? static_cast<int>(value) : 0;
 }
 
+void ClearSlot(ParserState& parser, int slot) {
+  parser.TokenWords[slot].clear();
+  parser.TokenCodes[slot] = kPlainWord;
+  parser.TokenValues[slot].fill(0);
+  parser.TokenFromClitic[slot] = false;
+  parser.TokenNamesGroup[slot] = false;
+}
+
 void MoveSlotsUp(ParserState& parser, int slot) {
   for (int to = kTokenSlots; to > slot; --to) CopySlot(parser, to - 1, to);
 }

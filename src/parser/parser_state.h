@@ -88,14 +88,17 @@ void MoveSlotsUp(ParserState& parser, int slot);
 // Removes slot `slot`: the slots after it move one place down and slot 10 becomes empty.
 void RemoveSlot(ParserState& parser, int slot);
 
-// Empties a slot: no word, a plain-word code, no candidates, typed, no group. Every command
-// empties all eleven, so this is inline.
-inline void ClearSlot(ParserState& parser, int slot) {
-  parser.TokenWords[slot].clear();
-  parser.TokenCodes[slot] = kPlainWord;
-  parser.TokenValues[slot].fill(0);
-  parser.TokenFromClitic[slot] = false;
-  parser.TokenNamesGroup[slot] = false;
+// Empties a slot: no word, a plain-word code, no candidates, typed, no group.
+void ClearSlot(ParserState& parser, int slot);
+
+// Empties all eleven slots as ClearSlot empties one, each column at once, as every command
+// does before its words are split.
+inline void ClearSlots(ParserState& parser) {
+  for (std::string& word : parser.TokenWords) word.clear();
+  parser.TokenCodes.fill(kPlainWord);
+  parser.TokenValues = {};
+  parser.TokenFromClitic = {};
+  parser.TokenNamesGroup = {};
 }
 
 }  // namespace vortila
