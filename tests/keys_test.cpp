@@ -66,6 +66,19 @@ TEST_F(GameTest, ACommandIsEchoedInCapitalsAndRememberedInSmallLetters) {
   EXPECT_EQ(game.screen.LinesShown, 0);
 }
 
+// The echo of a short command after a long one keeps nothing of the long one, on the
+// screen or in what going back says it undid.
+TEST_F(GameTest, EachEchoIsOfItsOwnCommandOnly) {
+  StartAndPlay();
+  Type("esamina la parete della stanza buia con molta attenzione");
+  Type("guarda");
+  auto rows = game.screen.Textlines.InOrder();
+  EXPECT_NE(std::find(rows.begin(), rows.end(), " > GUARDA"), rows.end());
+  Type("annulla");
+  rows = game.screen.Textlines.InOrder();
+  EXPECT_NE(std::find(rows.begin(), rows.end(), "Ho annullato il comando «GUARDA»."), rows.end());
+}
+
 TEST_F(GameTest, AnEmptyBoxIgnoresEnterAndOtherCharactersDoNothing) {
   StartAndPlay();
   const auto before = game.screen.Textlines.InOrder();

@@ -66,6 +66,9 @@ struct Game {
   PastCommands CommandHistory;
   // The entry that the next Up key shows.
   int HistoryIndex = 0;
+  // The echo of the command being played, as the screen shows it, kept from one command to
+  // the next so that its storage is made once rather than for every command.
+  std::string echo;
 
   // What the game was before each of its last steps, for going back.
   RewindSteps rewind;

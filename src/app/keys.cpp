@@ -90,7 +90,8 @@ void PlayCommand(Game& game, std::string_view shown) {
 void EnterCommand(Game& game, std::string_view line) {
   World& world = game.world;
   Screen& screen = game.screen;
-  std::string echo(kEchoMark);
+  std::string& echo = game.echo;
+  echo = kEchoMark;
   AppendUpperItalian(echo, line);
   PrintText(screen, echo);
   // The command as rewind and the answers after an ending read it is the echo without its
