@@ -138,6 +138,8 @@ TEST_F(ObjectServicesTest, NamedFlagsAndBracketedTexts) {
   ToggleNamedFlag(world.objects, 4, "premuto");
   EXPECT_EQ(world.objects.ObjectFlags[4], "(premuto)x(premuto)%(premutone)%(premuto)");
   EXPECT_TRUE(HasNamedFlag(world.objects, 4, "premuto"));
+  AddObject(5, "spia", "stanza", "la spia", "spia", "%s%(premut%(premuto");
+  EXPECT_FALSE(HasNamedFlag(world.objects, 5, "premuto"));
 
   EXPECT_EQ(CodeArgument("%c%o[chiave]%f", "%o"), "chiave");
   EXPECT_EQ(CodeArgument("%f%I[009.pkd", "%I"), "009.pkd");

@@ -46,15 +46,16 @@ void AppendVisibleContentMarks(const ObjectTable& objects, int holder, const Fla
   text.append(marks, '+');
 }
 
-// Where `mark` ('%' on, '$' off), "(", `name` and ")" first stand in `flags`, or npos: the
-// name is looked for, and what stands around it checked, rather than the whole text built.
+// Where `mark` ('%' on, '$' off), "(", `name` and ")" first stand in `flags`, or npos: each
+// "(" is looked at, rarer in flags than the first letter of a name, and what stands around
+// it checked, rather than the whole text built.
 std::size_t FindNamedFlag(std::string_view flags, char mark, std::string_view name) {
-  for (std::size_t at = flags.find(name, 2); at != std::string_view::npos;
-       at = flags.find(name, at + 1)) {
-    const std::size_t close = at + name.size();
-    if (flags[at - 2] == mark && flags[at - 1] == '(' && close < flags.size() &&
-        flags[close] == ')') {
-      return at - 2;
+  for (std::size_t open = flags.find('(', 1); open != std::string_view::npos;
+       open = flags.find('(', open + 1)) {
+    const std::size_t close = open + 1 + name.size();
+    if (flags[open - 1] == mark && close < flags.size() && flags[close] == ')' &&
+        flags.compare(open + 1, name.size(), name) == 0) {
+      return open - 1;
     }
   }
   return std::string_view::npos;
