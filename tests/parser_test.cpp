@@ -229,6 +229,17 @@ TEST_F(CommandTest, AWordMadeOfClitics) {
   EXPECT_EQ(parser.TokenWords[1], "x");
 }
 
+// The codes count wherever they stand, as any code of the flags does, and only with their
+// mark right before them.
+TEST(GenderAndNumberTest, ReadAsTheCodesAnywhereInTheFlags) {
+  for (const std::string_view flags :
+       {"", "%", "%f", "%p%f", "%s[una %p]", "%%f", "f%", "p%s", "%s%", "%F%P", "%p%s[%f]%"}) {
+    const GenderAndNumber read = GenderAndNumberOf(flags);
+    EXPECT_EQ(read.feminine, HasCode(flags, "%f")) << flags;
+    EXPECT_EQ(read.plural, HasCode(flags, "%p")) << flags;
+  }
+}
+
 TEST_F(CommandTest, ObjectsTheCommandTakesAsTheyAre) {
   RememberPronoun(parser, world.objects, Slot("guanti"));
   EXPECT_EQ(parser.ReferentMascPlural, Slot("guanti"));

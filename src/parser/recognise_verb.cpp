@@ -88,9 +88,22 @@ void ResolvePronoun(ParserState& parser, const World& world, Screen& screen, int
   verb.erase(verb.size() - std::min<std::size_t>(2, verb.size()));
 }
 
+GenderAndNumber GenderAndNumberOf(std::string_view flags) {
+  // Both codes are looked for in one pass over the marks, which stops once both are found;
+  // the text in brackets that most flags end with has none.
+  GenderAndNumber found;
+  for (std::size_t mark = flags.find('%');
+       mark != std::string_view::npos && mark + 1 < flags.size();
+       mark = flags.find('%', mark + 1)) {
+    found.feminine = found.feminine || flags[mark + 1] == 'f';
+    found.plural = found.plural || flags[mark + 1] == 'p';
+    if (found.feminine && found.plural) break;
+  }
+  return found;
+}
+
 void RememberPronoun(ParserState& parser, const ObjectTable& objects, int object) {
-  const bool feminine = HasCode(objects.ObjectFlags[object], "%f");
-  const bool plural = HasCode(objects.ObjectFlags[object], "%p");
+  const auto [feminine, plural] = GenderAndNumberOf(objects.ObjectFlags[object]);
   if (feminine && plural) {
     parser.ReferentFemPlural = object;
   } else if (plural) {

@@ -20,6 +20,13 @@ void RecogniseVerb(ParserState& parser, const World& world, Screen& screen);
 void ResolvePronoun(ParserState& parser, const World& world, Screen& screen, int referent,
                     std::string_view word);
 
+// An object's gender and number, as its flags tell them: "%f" feminine, "%p" plural.
+struct GenderAndNumber {
+  bool feminine = false;
+  bool plural = false;
+};
+GenderAndNumber GenderAndNumberOf(std::string_view flags);
+
 // Makes `object` what the clitic of its gender and number ("la", "le", "li", "lo") stands
 // for from now on.
 void RememberPronoun(ParserState& parser, const ObjectTable& objects, int object);

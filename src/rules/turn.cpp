@@ -39,8 +39,9 @@ void TakeAsFirstObject(Rules& rules, int object) {
   TurnVariables& turn = rules.turn;
   turn.FirstObject = object;
   if (object > 0) {
-    turn.FirstObjectFeminine = HasCode(rules.world.objects.ObjectFlags[object], "%f");
-    turn.FirstObjectPlural = HasCode(rules.world.objects.ObjectFlags[object], "%p");
+    const GenderAndNumber first = GenderAndNumberOf(rules.world.objects.ObjectFlags[object]);
+    turn.FirstObjectFeminine = first.feminine;
+    turn.FirstObjectPlural = first.plural;
   }
 }
 
@@ -59,8 +60,9 @@ void TakeCommandApart(Rules& rules) {
   TakeAsFirstObject(rules, ObjectInSlot(parser, firstSlot));
   turn.SecondObject = ObjectInSlot(parser, secondSlot);
   if (turn.SecondObject > 0) {
-    turn.SecondObjectFeminine = HasCode(objects.ObjectFlags[turn.SecondObject], "%f");
-    turn.SecondObjectPlural = HasCode(objects.ObjectFlags[turn.SecondObject], "%p");
+    const GenderAndNumber second = GenderAndNumberOf(objects.ObjectFlags[turn.SecondObject]);
+    turn.SecondObjectFeminine = second.feminine;
+    turn.SecondObjectPlural = second.plural;
     RememberPronoun(parser, objects, turn.SecondObject);
   }
   if (turn.FirstObject > 0) RememberPronoun(parser, objects, turn.FirstObject);
