@@ -169,7 +169,8 @@ bool ReplaceWord(std::string& line, std::string_view form, std::string_view repl
   std::size_t read = first;
   while (read < line.size()) {
     const bool atWordStart = written > 0 && line[written - 1] == ' ';
-    if (atWordStart && line.compare(read, form.size(), form) == 0) {
+    // Most words differ from the form in their first byte, which is compared before the rest.
+    if (atWordStart && line[read] == form[0] && line.compare(read, form.size(), form) == 0) {
       read += form.size();
       if (inserted > read - written) {
         // No room between the two: open a gap as long as what is left to read, which the

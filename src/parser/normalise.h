@@ -22,7 +22,7 @@ std::span<const Replacement> NormalisationTable();
 // Replaces `form` wherever it stands at the start of a word of `line` (right after a blank)
 // with `replacement` and a blank, or with nothing when `replacement` is empty, until no
 // such place is left. One pass over the line, so its cost grows with its length only.
-// Returns whether the form stood anywhere.
+// Returns whether the form stood anywhere. `form` is not empty.
 bool ReplaceWord(std::string& line, std::string_view form, std::string_view replacement);
 
 // Rewrites a lower-cased, trimmed command line into the parser's fixed vocabulary.
