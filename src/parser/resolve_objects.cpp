@@ -18,11 +18,11 @@ constexpr int kPlayerSlot = 1;
 // Five candidates at most are named when the parser asks which object is meant.
 constexpr int kAmbiguityNames = 5;
 
-// What one word names: the object slots in scope, and the class the last match gave it.
-// Returns whether the word names objects, none of them in reach.
+// What the word of a slot names: the object slots in scope, and the class the last match
+// gave it. Returns whether the word names objects, none of them in reach. An empty slot is
+// no word, and is not looked up: it would match the empty Ids of unused slots.
 bool LookUpWord(ParserState& parser, const World& world, int slot) {
   const std::string& word = parser.TokenWords[slot];
-  if (word.empty()) return false;
   const ObjectTable& objects = world.objects;
   bool seenOutside = false;
   int found = 0;
@@ -132,6 +132,7 @@ bool IsLinkWord(std::string_view word) { return word == "di" || word == "da" || 
 void ResolveObjects(ParserState& parser, const World& world, Screen& screen) {
   bool nothingLikeThat = false;
   for (int slot = 1; slot <= kTokenSlots; ++slot) {
+    if (parser.TokenWords[slot].empty()) continue;
     nothingLikeThat = LookUpWord(parser, world, slot) || nothingLikeThat;
   }
   // One refusal for the command, however many of its words name things out of reach: "la
@@ -150,9 +151,12 @@ void ResolveObjects(ParserState& parser, const World& world, Screen& screen) {
     if (parser.TokenCodes[slot] == kObjectWord && parser.TokenCodes[slot + 1] == kObjectWord) {
       slot = MergeObjectWords(parser, screen, slot);
     }
-    // After a merge this is the word before the merged one, which is looked at again.
-    SettleCandidates(parser, world, slot);
-    if (!parser.TokenNamesGroup[slot]) ReportAmbiguity(parser, world.objects, screen, slot);
+    // After a merge this is the word before the merged one, which is looked at again. Only
+    // an object word has candidates to settle or to ask about.
+    if (parser.TokenCodes[slot] == kObjectWord) {
+      SettleCandidates(parser, world, slot);
+      if (!parser.TokenNamesGroup[slot]) ReportAmbiguity(parser, world.objects, screen, slot);
+    }
     ++slot;
   } while (slot < kTokenSlots && !parser.TurnNotCounted);
 
