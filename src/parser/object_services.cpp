@@ -129,6 +129,8 @@ void ListContents(ParserState& parser, const ObjectTable& objects, Screen& scree
 void UpdateInventory(const World& world, Screen& screen) {
   if (world.StoryClock < 6) return;
   const ObjectTable& objects = world.objects;
+  // Most turns carry, drop and open nothing: the label stays as it was made.
+  if (screen.InventoryMadeFrom == objects.PlayVersion()) return;
   // Made in the storage of the label it replaces, which is most often as long.
   std::string text = std::move(screen.Inventory);
   text.clear();
@@ -142,6 +144,7 @@ void UpdateInventory(const World& world, Screen& screen) {
     text += '\r';
   }
   SetInventoryLabel(screen, std::move(text));
+  screen.InventoryMadeFrom = objects.PlayVersion();
 }
 
 void ShowObjectPicture(const World& world, Screen& screen, int object) {

@@ -34,7 +34,8 @@ void ListContents(ParserState& parser, const ObjectTable& objects, Screen& scree
 
 // Rebuilds the inventory label: one line per carried object, "> " and its title, "*" when
 // it is worn, and one "+" for each visible thing inside a carried open container. During
-// the introduction (StoryClock below 6) the label keeps what it showed.
+// the introduction (StoryClock below 6) the label keeps what it showed, and a label made from
+// the objects as they still stand is left as it is.
 void UpdateInventory(const World& world, Screen& screen);
 
 // Shows the picture named by the object's "%I" code, once the introduction has begun to

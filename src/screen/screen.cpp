@@ -329,6 +329,7 @@ void ShowPicture(Screen& screen, std::string_view fileName) {
 
 void SetInventoryLabel(Screen& screen, std::string text) {
   screen.Inventory = std::move(text);
+  screen.InventoryMadeFrom = 0;
   screen.window.SetInventarietto(screen.Inventory);
 }
 

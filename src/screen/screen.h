@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -108,6 +109,9 @@ struct Screen {
   // again what was shown before it.
   std::string Picture;
   std::string Inventory;
+  // The state of the objects the label was last made from (ObjectTable::PlayVersion), or 0
+  // when it was last set otherwise: a label made from the objects as they still are is kept.
+  std::uint64_t InventoryMadeFrom = 0;
   PictureDescriptions descriptions;
 
   // The line a print is breaking off its text, kept from one print to the next so that its
