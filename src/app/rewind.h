@@ -2,7 +2,6 @@
 
 #include <array>
 #include <bitset>
-#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,6 +78,8 @@ struct RewindStep {
 // step, as a full copy of the texts would.
 class RewindSteps {
  public:
+  RewindSteps() { places_.reserve(kPlaces); }
+
   bool empty() const { return count_ == 0; }
   std::size_t size() const { return count_; }
   // The pending place, emptied of what it held.
@@ -104,8 +105,9 @@ class RewindSteps {
   std::size_t Place(std::size_t step) const { return (oldest_ + step) % kPlaces; }
   RewindStep& NewestPlace() { return places_[Place(count_ - 1)]; }
 
-  // Added one at a time as the steps first need them; a deque never moves them.
-  std::deque<RewindStep> places_;
+  // Added one at a time as the steps first need them, in storage reserved for all at once:
+  // they never move, and memory the steps have not reached yet is only set aside.
+  std::vector<RewindStep> places_;
   std::size_t oldest_ = 0;
   std::size_t count_ = 0;
   std::array<std::string, ObjectChanges::kEntries> shadow_;
