@@ -1,13 +1,18 @@
 #include "parser/object_services.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "game_fixture.h"
 #include "parser_fixture.h"
 #include "rules/describe_room.h"
 #include "test_support.h"
 
 namespace vortila {
 namespace {
+
+using testing::GameTest;
+using testing::RecordingWindow;
 
 class InventoryTest : public testing::ParserTest {
  protected:
@@ -17,10 +22,52 @@ class InventoryTest : public testing::ParserTest {
   }
 };
 
+// The label is kept while nothing it shows can have changed; whatever a command did, it must
+// read as a label made afresh from the objects as they stand.
+TEST_F(GameTest, TheInventoryLabelFollowsEveryKindOfChange) {
+  StartAndPlay();
+  const auto afresh = [&] {
+    RecordingWindow other;
+    Screen screen(other, folder.path());
+    UpdateInventory(game.world, screen);
+    return screen.Inventory;
+  };
+  const auto check = [&](std::string_view after) {
+    PageThroughIntroduction();
+    EXPECT_EQ(window.inventory, afresh()) << "after " << after;
+  };
+  for (std::string_view command :
+       {"guarda", "apri la cassetta", "prendi la chiave", "metti la chiave nella cassetta",
+        "guarda", "chiudi la cassetta", "apri la cassetta", "prendi la chiave",
+        "posa la chiave", "prendi la chiave", "spegni la torcia", "accendi la torcia",
+        "salva prova", "posa la chiave", "carica prova"}) {
+    Type(command);
+    check(command);
+  }
+  UndoTurn(game);
+  check("annulla");
+  Location("diodi") = "cassetta";
+  Type("guarda");
+  check("diodi put in the box between commands");
+  game.world.objects.ObjectFlags.Change(FindObjectSlot(game.world.objects, "casco")) = "%w";
+  Type("mettiti il casco");
+  check("mettiti il casco");
+  EXPECT_THAT(window.inventory, ::testing::HasSubstr("il casco*"));
+  Type("togliti il casco");
+  check("togliti il casco");
+  Type("ricominciare");
+  EXPECT_EQ(window.inventory, "");
+  check("ricominciare");
+}
+
 TEST_F(InventoryTest, ListsCarriedObjectsInSlotOrderAndMarksWhatIsWorn) {
   AddObject(2, "casco", "stesso", "il casco", "", "%W");
   AddObject(3, "torcia", "stesso", "la torcia", "", "%f%a");
   AddObject(4, "gancio", "buio", "il gancio", "", "");
+  UpdateInventory(world, screen);
+  EXPECT_EQ(window.inventory, "> il casco*\r> la torcia\r");
+  // A label put in place by other means (a step undone) is no label made from these objects.
+  SetInventoryLabel(screen, "> il gancio\r");
   UpdateInventory(world, screen);
   EXPECT_EQ(window.inventory, "> il casco*\r> la torcia\r");
 }
