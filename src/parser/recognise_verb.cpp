@@ -103,7 +103,11 @@ GenderAndNumber GenderAndNumberOf(std::string_view flags) {
 }
 
 void RememberPronoun(ParserState& parser, const ObjectTable& objects, int object) {
-  const auto [feminine, plural] = GenderAndNumberOf(objects.ObjectFlags[object]);
+  RememberPronoun(parser, object, GenderAndNumberOf(objects.ObjectFlags[object]));
+}
+
+void RememberPronoun(ParserState& parser, int object, GenderAndNumber form) {
+  const auto [feminine, plural] = form;
   if (feminine && plural) {
     parser.ReferentFemPlural = object;
   } else if (plural) {

@@ -30,5 +30,7 @@ GenderAndNumber GenderAndNumberOf(std::string_view flags);
 // Makes `object` what the clitic of its gender and number ("la", "le", "li", "lo") stands
 // for from now on.
 void RememberPronoun(ParserState& parser, const ObjectTable& objects, int object);
+// The same for an object whose gender and number are known already.
+void RememberPronoun(ParserState& parser, int object, GenderAndNumber form);
 
 }  // namespace vortila

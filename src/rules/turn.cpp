@@ -63,9 +63,11 @@ void TakeCommandApart(Rules& rules) {
     const GenderAndNumber second = GenderAndNumberOf(objects.ObjectFlags[turn.SecondObject]);
     turn.SecondObjectFeminine = second.feminine;
     turn.SecondObjectPlural = second.plural;
-    RememberPronoun(parser, objects, turn.SecondObject);
+    RememberPronoun(parser, turn.SecondObject, second);
   }
-  if (turn.FirstObject > 0) RememberPronoun(parser, objects, turn.FirstObject);
+  if (turn.FirstObject > 0) {
+    RememberPronoun(parser, turn.FirstObject, {turn.FirstObjectFeminine, turn.FirstObjectPlural});
+  }
 }
 
 void Restart(Rules& rules) {
