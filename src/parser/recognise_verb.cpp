@@ -90,7 +90,7 @@ void ResolvePronoun(ParserState& parser, const World& world, Screen& screen, int
 
 GenderAndNumber GenderAndNumberOf(std::string_view flags) {
   // Both codes are looked for in one pass over the marks, which stops once both are found;
-  // the text in brackets that most flags end with has none.
+  // the text in brackets that ends most flags holds no marks to stop at.
   GenderAndNumber found;
   for (std::size_t mark = flags.find('%');
        mark != std::string_view::npos && mark + 1 < flags.size();
