@@ -37,6 +37,8 @@ void ClearChanges(ObjectTable& objects) {
 void ObjectChanges::Keep(int entry, std::string&& text) {
   if (kept_[entry]) return;
   kept_[entry] = true;
+  // Room at once for the few texts most steps change, rather than room made again for each.
+  if (texts_.capacity() == 0) texts_.reserve(4);
   texts_.push_back({entry, std::move(text)});
 }
 
