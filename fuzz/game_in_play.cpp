@@ -87,7 +87,7 @@ void GameInPlay::Restore() {
   to.screen.transcript.reset();
   Reset(to.screen.Picture, from.screen.Picture);
   Reset(to.screen.Inventory, from.screen.Inventory);
-  to.screen.InventoryMadeFrom = 0;
+  to.screen.InventoryMadeFrom.reset();
   Reset(play_.window.commandBox, started_.window.commandBox);
 }
 

@@ -329,7 +329,7 @@ void ShowPicture(Screen& screen, std::string_view fileName) {
 
 void SetInventoryLabel(Screen& screen, std::string text) {
   screen.Inventory = std::move(text);
-  screen.InventoryMadeFrom = 0;
+  screen.InventoryMadeFrom.reset();
   screen.window.SetInventarietto(screen.Inventory);
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -109,9 +110,9 @@ struct Screen {
   // again what was shown before it.
   std::string Picture;
   std::string Inventory;
-  // The state of the objects the label was last made from (ObjectTable::PlayVersion), or 0
+  // The state of the objects the label was last made from (ObjectTable::PlayVersion), or none
   // when it was last set otherwise: a label made from the objects as they still are is kept.
-  std::uint64_t InventoryMadeFrom = 0;
+  std::optional<std::uint64_t> InventoryMadeFrom;
   PictureDescriptions descriptions;
 
   // The line a print is breaking off its text, kept from one print to the next so that its

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -62,9 +61,12 @@ class ChangingColumn {
   using Texts = std::array<std::string, kObjectSlots + 1>;
 
   ChangingColumn() = default;
-  ChangingColumn(const ChangingColumn& other) : texts_(other.texts_) { MarkAll(); }
+  ChangingColumn(const ChangingColumn& other) : texts_(other.texts_), writes_(other.writes_) {
+    MarkAll();
+  }
   ChangingColumn& operator=(const ChangingColumn& other) {
     texts_ = other.texts_;
+    writes_ = std::max(writes_, other.writes_);
     MarkAll();
     return *this;
   }
@@ -90,27 +92,22 @@ class ChangingColumn {
   std::uint64_t ChangedSlots() const { return changed_; }
   void ClearChanges() { changed_ = 0; }
 
-  // A number that names the column's texts as they stand: every change and every copy takes
-  // a new one, greater than all given before to any column, so no two states share one.
-  std::uint64_t Version() const { return version_; }
+  // How many times the column has been written; a copy counts as one write more than either
+  // column had. The count only grows, so the same count read again means nothing was written.
+  std::uint64_t Writes() const { return writes_; }
 
  private:
   static_assert(kObjectSlots < 64, "a slot's mark is one bit of a 64-bit word");
 
-  static std::uint64_t NextVersion() { return ++lastVersion_; }
   void Mark(std::uint64_t marks) {
     changed_ |= marks;
-    version_ = NextVersion();
+    ++writes_;
   }
   void MarkAll() { Mark((std::uint64_t{1} << (kObjectSlots + 1)) - 1); }
 
-  // Shared by every column of the program; atomic so that games on several threads would
-  // still never share a number.
-  static inline std::atomic<std::uint64_t> lastVersion_{0};
-
   Texts texts_;
   std::uint64_t changed_ = 0;
-  std::uint64_t version_ = NextVersion();
+  std::uint64_t writes_ = 0;
 };
 
 struct ObjectTable {
@@ -124,12 +121,10 @@ struct ObjectTable {
   ChangingColumn ObjectFlags;
   Column<std::string> ObjectDescription;
 
-  // Names the locations and flags as they stand, as each column's Version does: a change to
-  // either gives it a number greater than any before, so the larger of the two changes too.
-  // Ids and titles change only when a data file is read, which writes every location.
-  std::uint64_t PlayVersion() const {
-    return std::max(ObjectLocation.Version(), ObjectFlags.Version());
-  }
+  // Grows with every write to the locations or the flags, and so names their state for the
+  // inventory label made from this table. Ids and titles change only when a data file is
+  // read, which writes every location too.
+  std::uint64_t PlayVersion() const { return ObjectLocation.Writes() + ObjectFlags.Writes(); }
 
   // Built at the first lookup of an Id or a noun. Ids and nouns never change once the data
   // file is read: the reader, which alone writes them, drops the indexes, so that the next
